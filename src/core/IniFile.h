@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/Globals.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The settings file: sections of key=value lines. Look-ups ignore case like the platform's profile
+// functions; sections and keys this program does not know are kept as they are.
+
+namespace quillon {
+
+class IniFile {
+public:
+    // Reads the file; a missing or unreadable file gives an empty IniFile (returns false).
+    // A huge or binary file never fails: what does not parse as a section or key line is skipped.
+    bool Load(const std::string& path);
+    void Parse(std::string_view text);
+    std::string Text() const;
+    // Writes the whole file atomically (temporary file beside it, then rename), so the old file stays
+    // intact when writing fails. Throws std::runtime_error naming the file and the reason.
+    void Save(const std::string& path) const;
+
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // Typed access with the encodings of the settings file; a missing or unconvertible value gives
+    // the default. Integers also read "$FF" and "0xFF"; bools read any integer (0 false).
+    int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+    // Accepts both "," and "." as the decimal separator.
+    double ReadFloat(std::string_view section, std::string_view key, double fallback) const;
+    std::string ReadString(std::string_view section, std::string_view key, const std::string& fallback) const;
+
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Through double precision, 15 significant digits, DecimalSeparator ("3,14159265358979", "1E-5").
+    void WriteFloat(std::string_view section, std::string_view key, Extended value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+    };
+    std::vector<Section> sections_;
+};
+
+} // namespace quillon

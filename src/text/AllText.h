@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The UI texts of the five languages: text k of the current language is Texts(LangIndex + k).
+
+namespace quillon {
+
+// 0 German, 1000 English, 2000 Spanish, 3000 Italian, 4000 Portuguese.
+extern int LangIndex;
+
+// An unassigned number, or one outside the table, reads as the empty string.
+const std::string& Texts(int index);
+
+inline const std::string& Text(int k) { return Texts(LangIndex + k); }
+
+} // namespace quillon

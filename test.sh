@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/ensure-packages.sh
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace quillon::test {
+
+// Every window and page test derives from this: the offscreen platform (set in main), a settings file
+// of its own, the error display collected into errors instead of a message box, the process-wide
+// settings restored afterwards, and a failure for any modal dialog left open.
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Quillon.ini in this test's own temporary folder; it does not exist until written.
+    QString SettingsPath() const;
+    void WriteSettingsFile(const QByteArray& contents) const;
+
+    // The child named so, of type T; fails the test when there is none.
+    template <class T>
+    static T* Find(const QWidget* root, const char* name) {
+        T* child = root->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << "no control named " << name;
+        return child;
+    }
+
+    // The messages the error display received, oldest first.
+    QStringList errors;
+
+private:
+    QTemporaryDir dir_;
+    struct Saved;
+    Saved* saved_ = nullptr;
+};
+
+} // namespace quillon::test
