@@ -26,15 +26,17 @@ FloatError::FloatError(FloatErrorKind kind) : std::runtime_error(KindText(kind))
 ConversionError::ConversionError(const std::string& literal)
     : std::runtime_error("'" + literal + "' ist kein gültiger Gleitkommawert") {}
 
-void ClearFloatFlags() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearFloatFlags() noexcept {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void CheckFloatFlags() {
     const int raised = std::fetestexcept(WatchedFlags);
     if (raised == 0) return;
     std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_INVALID) throw FloatError(FloatErrorKind::InvalidOperation);
     if (raised & FE_DIVBYZERO) throw FloatError(FloatErrorKind::DivisionByZero);
-    throw FloatError(FloatErrorKind::Overflow);
+    if (raised & FE_OVERFLOW) throw FloatError(FloatErrorKind::Overflow);
+    throw FloatError(FloatErrorKind::InvalidOperation);
 }
 
 FloatFlagsGuard::FloatFlagsGuard() noexcept : saved_(std::fetestexcept(FE_ALL_EXCEPT)) {}

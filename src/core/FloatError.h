@@ -1,8 +1,8 @@
 #pragma once
 
 #include <stdexcept>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 
 // The errors that end a calculation and reach the user's error display. what() is the text shown.
 
@@ -33,8 +33,9 @@ public:
 
 // Floating-point events are detected, not trapped: clear the flags, compute, then check.
 void ClearFloatFlags() noexcept;
-// Throws the FloatError of a raised invalid-operation, division-by-zero or overflow flag (in that order
-// of precedence when several are set) and clears the flags; does nothing when none is raised.
+// Throws the FloatError of a raised division-by-zero, overflow or invalid-operation flag (in that order
+// of precedence when several are set: the first two leave infinities that later steps turn into
+// invalid operations) and clears the flags; does nothing when none is raised.
 void CheckFloatFlags();
 
 // Keeps the floating-point flags as they were around code that converts or compares on purpose
@@ -50,15 +51,31 @@ private:
     int saved_;
 };
 
-// Runs f with clean flags and throws the first event it raised; returns f's result.
-template <class F>
-auto Checked(F&& f) -> decltype(f()) {
+namespace detail {
+inline thread_local int checkedDepth = 0;
+} // namespace detail
+
+// Runs f and throws the FloatError of an event it raised. The caller's pending flags stay as they were.
+// Nested calls (an operation built on another one) are checked once, by the outermost: an overflow or
+// a division by zero leaves an infinity that a later step may turn into an invalid operation, and the
+// user should hear of the event that came first.
+template <class F> auto Checked(F&& f) -> decltype(f()) {
+    if (detail::checkedDepth > 0) return f();
+    struct Depth {
+        Depth() { ++detail::checkedDepth; }
+        ~Depth() { --detail::checkedDepth; }
+    } depth;
+    const FloatFlagsGuard callersFlags;
     ClearFloatFlags();
     if constexpr (std::is_void_v<decltype(f())>) {
         f();
+        __asm__ __volatile__("" : : : "memory");
         CheckFloatFlags();
     } else {
         auto result = f();
+        // The flags must be read after the arithmetic, which the compiler would otherwise be free to
+        // sink past the test into the only path that uses the result.
+        __asm__ __volatile__("" : "+m"(result) : : "memory");
         CheckFloatFlags();
         return result;
     }

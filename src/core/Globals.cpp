@@ -2,7 +2,6 @@
 
 #include "core/FloatError.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace quillon {
@@ -11,17 +10,29 @@ int Precision = 5;
 int Digits = 1;
 char DecimalSeparator = '.';
 
-Extended SphereSurface(Extended r) { return r * (r * (4 * Pi)); }
+Extended SphereSurface(Extended r) {
+    return r * (r * (4 * Pi));
+}
 
-Extended RadiusFromSurface(Extended area) { return std::sqrt(area / (4 * Pi)); }
+Extended RadiusFromSurface(Extended area) {
+    return std::sqrt(area / (4 * Pi));
+}
 
-Extended SphereVolume(Extended r) { return Power(r, 3) * (4 * Pi / 3); }
+Extended SphereVolume(Extended r) {
+    return Power(r, 3) * (4 * Pi / 3);
+}
 
-Extended RadiusFromVolume(Extended volume) { return Power(3 * volume / (4 * Pi), 1.0L / 3); }
+Extended RadiusFromVolume(Extended volume) {
+    return Power(3 * volume / (4 * Pi), 1.0L / 3);
+}
 
-Extended RadToDeg(Extended x) { return x / Pi * 180; }
+Extended RadToDeg(Extended x) {
+    return x / Pi * 180;
+}
 
-Extended DegToRad(Extended x) { return x / 180 * Pi; }
+Extended DegToRad(Extended x) {
+    return x / 180 * Pi;
+}
 
 namespace {
 
@@ -39,28 +50,13 @@ Extended IntegerPower(Extended base, long long exponent) {
 } // namespace
 
 Extended Power(Extended base, Extended exponent) {
-    // The caller's own pending events stay; only what this power raises is reported.
-    const int pending = std::fetestexcept(FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
-
-    Extended result;
-    if (exponent == 0) {
-        result = 1;
-    } else if (base == 0 && exponent > 0) {
-        result = 0;
-    } else if (std::fabs(exponent) <= 2147483647.0L && std::trunc(exponent) == exponent) {
-        result = IntegerPower(base, static_cast<long long>(exponent));
-    } else {
-        result = std::exp(exponent * std::log(base));
-    }
-
-    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-    std::feclearexcept(FE_ALL_EXCEPT);
-    if (pending != 0) std::feraiseexcept(pending);
-    if (raised & FE_INVALID) throw FloatError(FloatErrorKind::InvalidOperation);
-    if (raised & FE_DIVBYZERO) throw FloatError(FloatErrorKind::DivisionByZero);
-    if (raised & FE_OVERFLOW) throw FloatError(FloatErrorKind::Overflow);
-    return result;
+    return Checked([&]() -> Extended {
+        if (exponent == 0) return 1;
+        if (base == 0 && exponent > 0) return 0;
+        if (std::fabs(exponent) <= 2147483647.0L && std::trunc(exponent) == exponent)
+            return IntegerPower(base, static_cast<long long>(exponent));
+        return std::exp(exponent * std::log(base));
+    });
 }
 
 } // namespace quillon

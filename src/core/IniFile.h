@@ -2,9 +2,11 @@
 
 #include "core/Globals.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The settings file: sections of key=value lines. Look-ups ignore case like the platform's profile
@@ -23,7 +25,20 @@ public:
     // intact when writing fails. Throws std::runtime_error naming the file and the reason.
     void Save(const std::string& path) const;
 
+    // Adds the section, empty, at the end when it is not there yet: writing the sections in their
+    // order first keeps the file in that order whichever key is written first. A section without
+    // keys is left out of the file.
+    void EnsureSection(std::string_view section);
+
+    // Files larger than this are not read (they are not settings files); the program starts with
+    // the defaults and replaces the file at close.
+    static constexpr std::size_t MaxFileSize = 16 * 1024 * 1024;
+
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    // Replaces the key's value in place or appends the key to its section. The value is one line
+    // without surrounding blanks (line breaks become blanks). A name that would not read back as
+    // itself (empty, surrounding blanks, "=", "]", a line break, a leading "[" or ";") throws
+    // std::invalid_argument.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
     // Typed access with the encodings of the settings file; a missing or unconvertible value gives
@@ -41,6 +56,10 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
 private:
+    struct Section;
+    Section* Find(std::string_view section);
+    const Section* Find(std::string_view section) const;
+
     struct Entry {
         std::string key;
         std::string value;
@@ -48,8 +67,13 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> index; // lower-case key -> entry
     };
+    Section& AddSection(std::string_view name);
+    static void AddEntry(Section& section, std::string_view key, std::string value);
+
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> index_; // lower-case section name -> section
 };
 
 } // namespace quillon

@@ -12,6 +12,14 @@ extern int LangIndex;
 // An unassigned number, or one outside the table, reads as the empty string.
 const std::string& Texts(int index);
 
-inline const std::string& Text(int k) { return Texts(LangIndex + k); }
+inline const std::string& Text(int k) {
+    return Texts(LangIndex + k);
+}
+
+// How many text numbers the table assigns (each in all five languages).
+int TextCount();
+
+// A language index as stored in the settings file: anything but 1000, 2000, 3000 or 4000 is German (0).
+int ValidLangIndex(int index);
 
 } // namespace quillon

@@ -1,0 +1,490 @@
+#include "core/Formelparser.h"
+
+#include "core/FloatError.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+#include <string_view>
+
+namespace quillon {
+namespace {
+
+// Limits that keep malformed or hostile texts from exhausting memory, time or the call stack. Real
+// formulas stay far below them.
+constexpr std::size_t MaxTextLength = 65536;
+constexpr int MaxNesting = 200;
+// The evaluation stack holds this many operands; a formula that needs more is rejected.
+constexpr int MaxStack = 30;
+
+constexpr char PiCode = 'w';
+constexpr char VariableCode = 'x';
+constexpr char LiteralMark = '#';
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The character mapping of NormalizeFormula.
+char Normalized(char c) {
+    if (c == '.') return ',';
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+    if (c == '[') return '(';
+    if (c == ']') return ')';
+    return c;
+}
+
+bool IsOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
+}
+
+// The atom shown in a message, shortened so that a huge text does not make a huge message box.
+std::string Quote(std::string_view s) {
+    constexpr std::size_t Shown = 40;
+    if (s.size() <= Shown) return "'" + std::string(s) + "'";
+    return "'" + std::string(s.substr(0, Shown)) + "...'";
+}
+
+// A function name is recognised by a few of its characters only (1-based positions), so "cxs(0)" is
+// cos(0); prefix is the length of the name plus its opening bracket.
+struct FunctionName {
+    const char* tested; // pairs of position digit and character
+    int prefix;
+    char code;
+};
+
+constexpr FunctionName FunctionNames[] = {
+    {"1a2b", 4, 'a'},       // abs
+    {"1a2r3c4c6s", 7, 'b'}, // arccos
+    {"1a2r3c4c6t", 7, 'c'}, // arccot
+    {"1a2r3c4o", 7, 'd'},   // arcosh
+    {"1a2r3c4s", 7, 'e'},   // arcsin
+    {"1a2r3c4t", 7, 'f'},   // arctan
+    {"1a2r3s", 7, 'g'},     // arsinh
+    {"1a2r3t", 7, 'h'},     // artanh
+    {"1c3s4(", 4, 'i'},     // cos
+    {"1c3s4h", 5, 'j'},     // cosh
+    {"1c3t4(", 4, 'k'},     // cot
+    {"1c3t4h", 5, 'l'},     // coth
+    {"1e", 4, 'm'},         // exp
+    {"1f", 5, 'n'},         // frac
+    {"1i", 4, 'o'},         // int
+    {"1l", 3, 'p'},         // ln
+    {"1s2i4(", 4, 'q'},     // sin
+    {"1s2i4h", 5, 'r'},     // sinh
+    {"1s2q4(", 4, 's'},     // sqr
+    {"1s2q4t", 5, 't'},     // sqrt
+    {"1t4(", 4, 'u'},       // tan
+    {"1t4h", 5, 'v'},       // tanh
+};
+
+const FunctionName* FindFunction(std::string_view atom) {
+    for (const FunctionName& name : FunctionNames) {
+        bool matches = true;
+        for (const char* t = name.tested; *t != '\0' && matches; t += 2) {
+            const std::size_t position = static_cast<std::size_t>(t[0] - '1');
+            matches = position < atom.size() && atom[position] == t[1];
+        }
+        if (matches) return &name;
+    }
+    return nullptr;
+}
+
+// Writes the postfix code of a normalised, blank-free text straight into one string. Each level
+// scans its part of the text once; no substring is copied.
+class Translator {
+public:
+    Translator(std::string& code, bool hasMark) : code_(code), hasMark_(hasMark) {}
+
+    // below: operands already on the stack under this part's result when it runs. balanced: the
+    // brackets of s pair up, so it may be scanned from either end.
+    void Translate(std::string_view s, int below, int level, bool balanced) {
+        if (level > MaxNesting) throw FormulaError("Die Formel ist zu tief verschachtelt");
+
+        std::size_t split = std::string_view::npos;
+        for (;;) {
+            if (s.empty()) throw FormulaError("In der Formel fehlt ein Operand");
+            const bool enclosed = balanced ? ScanBalanced(s, split) : ScanLeftToRight(s, split);
+            if (!enclosed) break;
+            s = s.substr(1, s.size() - 2);
+        }
+
+        if (split == std::string_view::npos) {
+            TranslateAtom(s, below, level);
+        } else if (split == 0 && (s[0] == '+' || s[0] == '-')) {
+            // A leading sign applies to the whole rest: -x^2 is -(x^2).
+            if (s[0] == '-') {
+                Push(below);
+                code_ += "#-1#";
+                Translate(s.substr(1), below + 1, level + 1, balanced);
+                code_ += '*';
+            } else {
+                Translate(s.substr(1), below, level + 1, balanced);
+            }
+        } else {
+            // The code of L op R is R's code, then L's, then op: when op runs, L is on top.
+            Translate(s.substr(split + 1), below, level + 1, balanced);
+            Translate(s.substr(0, split), below + 1, level + 1, balanced);
+            code_ += s[split];
+        }
+    }
+
+private:
+    // The operator to split at: the last top-level + or -, else the last top-level * or /, else the
+    // first top-level ^ (so + - * / associate to the left, ^ to the right). Returns true instead
+    // when one pair of brackets encloses all of s. The order in which the brackets are matched
+    // matters for texts whose brackets do not pair up; those are scanned from the left.
+    static bool ScanLeftToRight(std::string_view s, std::size_t& split) {
+        const std::size_t n = s.size();
+        split = std::string_view::npos;
+        int depth = 0;
+        bool closedOnce = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = s[i];
+            if (c == '(') {
+                ++depth;
+            } else if (c == ')') {
+                // The first bracket that brings the depth back to 0 decides whether s is enclosed.
+                if (--depth == 0 && !closedOnce) {
+                    if (s[0] == '(' && i == n - 1) return true;
+                    closedOnce = true;
+                }
+            } else if (depth == 0 && IsOperator(c)) {
+                if (c == '+' || c == '-') {
+                    if (!IsExponentSign(s, i)) split = i;
+                } else if (split == std::string_view::npos) {
+                    split = i;
+                } else if ((c == '*' || c == '/') && s[split] != '+' && s[split] != '-') {
+                    split = i;
+                }
+            }
+        }
+        return false;
+    }
+
+    // The same choice for balanced text, from the right: a sum stops at its last term, so a long sum
+    // is translated in linear time.
+    static bool ScanBalanced(std::string_view s, std::size_t& split) {
+        const std::size_t n = s.size();
+        std::size_t mulDiv = std::string_view::npos;
+        std::size_t power = std::string_view::npos;
+        bool mayBeEnclosed = s[0] == '(' && s[n - 1] == ')';
+        int depth = 0;
+        for (std::size_t i = n; i-- > 0;) {
+            const char c = s[i];
+            if (c == ')') {
+                ++depth;
+            } else if (c == '(') {
+                if (--depth == 0 && mayBeEnclosed) {
+                    if (i == 0) return true;
+                    mayBeEnclosed = false;
+                }
+            } else if (depth == 0) {
+                if (c == '+' || c == '-') {
+                    if (!IsExponentSign(s, i)) {
+                        split = i;
+                        return false;
+                    }
+                } else if (c == '*' || c == '/') {
+                    if (mulDiv == std::string_view::npos) mulDiv = i;
+                } else if (c == '^') {
+                    power = i;
+                }
+            }
+        }
+        split = mulDiv != std::string_view::npos ? mulDiv : power;
+        return false;
+    }
+
+    // The sign of a literal's exponent, as in 1,2345e-5: an "e" right after a digit or "," of a
+    // number literal and followed by a digit. Such a sign is part of the literal, not an operator.
+    static bool IsExponentSign(std::string_view s, std::size_t i) {
+        if (i < 2 || i + 1 >= s.size() || s[i - 1] != 'e' || !IsDigit(s[i + 1])) return false;
+        std::size_t j = i - 2;
+        if (!IsDigit(s[j]) && s[j] != ',') return false;
+        // The run of digits and commas must start the literal, not end a name such as "pi2e".
+        while (j > 0 && (IsDigit(s[j - 1]) || s[j - 1] == ','))
+            --j;
+        if (j == 0) return true;
+        const char before = s[j - 1];
+        return IsOperator(before) || before == '(';
+    }
+
+    void TranslateAtom(std::string_view s, int below, int level) {
+        const char first = s[0];
+        if (IsDigit(first) || first == ',') {
+            Push(below);
+            // A "#" would end the literal early and turn the rest into code.
+            if (hasMark_ && s.find(LiteralMark) != std::string_view::npos)
+                throw ConversionError(std::string(s));
+            code_ += LiteralMark;
+            code_ += s;
+            code_ += LiteralMark;
+        } else if (first == 'x') {
+            Push(below);
+            code_ += VariableCode;
+        } else if (first == 'p') {
+            Push(below);
+            code_ += PiCode;
+        } else if (const FunctionName* name = FindFunction(s)) {
+            const std::size_t prefix = static_cast<std::size_t>(name->prefix);
+            const std::string_view argument =
+                s.size() > prefix ? s.substr(prefix, s.size() - prefix - 1) : std::string_view();
+            if (argument.empty()) throw FormulaError("Der Funktion in " + Quote(s) + " fehlt das Argument");
+            Translate(argument, below, level + 1, IsBalanced(argument));
+            code_ += name->code;
+        } else if (first == '(' || first == ')') {
+            if (IsBalanced(s))
+                throw FormulaError("Zwischen den Klammern in " + Quote(s) + " fehlt ein Operator");
+            throw FormulaError("Die Klammern in " + Quote(s) + " sind nicht ausgeglichen");
+        } else {
+            throw FormulaError(Quote(s) + " ist kein bekannter Name");
+        }
+    }
+
+    static bool IsBalanced(std::string_view s) {
+        int depth = 0;
+        for (const char c : s) {
+            if (c == '(') ++depth;
+            if (c == ')' && --depth < 0) return false;
+        }
+        return depth == 0;
+    }
+
+    static void Push(int below) {
+        if (below >= MaxStack)
+            throw FormulaError("Die Formel braucht mehr als 30 Zwischenwerte (zum Beispiel eine Summe "
+                               "von mehr als 30 Gliedern)");
+    }
+
+    std::string& code_;
+    bool hasMark_; // whether the text contains a "#" at all
+};
+
+// Literals are converted independently of the C locale (the GUI toolkit sets it from the environment).
+// Up to 19 significant digits and a decimal exponent up to 27 convert exactly with one rounding: the
+// digits fit the 64-bit mantissa and 10^27 is exact in extended. Everything else goes through the C
+// library's correctly rounded conversion in the "C" locale.
+constexpr Extended PowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+                                    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr int ExactPowers = 27;
+
+locale_t CLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+Extended SlowConvert(std::string_view literal) {
+    std::string text(literal);
+    for (char& c : text)
+        if (c == ',') c = '.';
+    const FloatFlagsGuard guard; // an out-of-range literal must leave no event behind
+    return strtold_l(text.c_str(), nullptr, CLocale());
+}
+
+// Optional sign, digits, optional "," with further digits (at least one digit in all), optional
+// exponent "e" with an optional sign and digits.
+Extended ConvertLiteral(std::string_view literal) {
+    const std::size_t n = literal.size();
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < n && (literal[i] == '+' || literal[i] == '-')) negative = literal[i++] == '-';
+
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0; // decimal exponent contributed by the digits
+    bool anyDigit = false;
+    bool tooManyDigits = false;
+    bool comma = false;
+    for (; i < n; ++i) {
+        const char c = literal[i];
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (mantissa == 0 && c == '0') {
+                if (comma) --scale;
+            } else if (significant < 19) {
+                mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+                ++significant;
+                if (comma) --scale;
+            } else {
+                tooManyDigits = true;
+                if (!comma) ++scale;
+            }
+        } else if (c == ',' && !comma) {
+            comma = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) throw ConversionError(std::string(literal));
+
+    int exponent = 0;
+    if (i < n && literal[i] == 'e') {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (literal[i] == '+' || literal[i] == '-')) negativeExponent = literal[i++] == '-';
+        if (i == n || !IsDigit(literal[i])) throw ConversionError(std::string(literal));
+        for (; i < n && IsDigit(literal[i]); ++i)
+            if (exponent < 100000) exponent = exponent * 10 + (literal[i] - '0');
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (i != n) throw ConversionError(std::string(literal));
+
+    Extended value;
+    const int decimalExponent = scale + exponent;
+    if (mantissa == 0) {
+        value = 0;
+    } else if (!tooManyDigits && decimalExponent >= -ExactPowers && decimalExponent <= ExactPowers) {
+        const Extended digits = static_cast<Extended>(mantissa);
+        value = decimalExponent >= 0 ? digits * PowersOfTen[decimalExponent]
+                                     : digits / PowersOfTen[-decimalExponent];
+    } else {
+        value = SlowConvert(literal.substr(negative || literal[0] == '+' ? 1 : 0));
+        // Too large for extended: the platform's conversion rejects it rather than give infinity.
+        if (std::isinf(value)) throw ConversionError(std::string(literal));
+    }
+    return negative ? -value : value;
+}
+
+using DualFunction = TDual (*)(const TDual&);
+
+constexpr DualFunction Functions[] = {
+    DualAbs, DualArccos, DualArccot, DualArcosh, DualArcsin, DualArctan, DualArsinh, DualArtanh,
+    DualCos, DualCosh,   DualCot,    DualCoth,   DualExp,    DualFrac,   DualInt,    DualLn,
+    DualSin, DualSinh,   DualSqr,    DualSqrt,   DualTan,    DualTanh,
+};
+static_assert(sizeof Functions / sizeof Functions[0] == 'v' - 'a' + 1);
+
+[[noreturn]] void MalformedCode() {
+    throw FormulaError("Der Formelcode ist fehlerhaft");
+}
+
+} // namespace
+
+std::string NormalizeFormula(const std::string& text) {
+    std::string result(text);
+    for (char& c : result)
+        c = Normalized(c);
+    return result;
+}
+
+std::string TranslateFormula(const std::string& text) {
+    if (text.size() > MaxTextLength) throw FormulaError("Die Formel ist zu lang");
+
+    // Blanks go, the rest is normalised in the same pass; short texts need no allocation.
+    char small[256];
+    std::string large;
+    char* s = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        s = large.data();
+    }
+    std::size_t n = 0;
+    int depth = 0;
+    bool balanced = true;
+    bool hasMark = false;
+    for (const char original : text) {
+        if (original == ' ') continue;
+        const char c = Normalized(original);
+        if (c == '(') {
+            // Stripping brackets scans the text once per pair, so very deep brackets would take long.
+            if (++depth > MaxNesting) throw FormulaError("Die Formel ist zu tief verschachtelt");
+        } else if (c == ')') {
+            if (--depth < 0) balanced = false;
+        } else if (c == LiteralMark) {
+            hasMark = true;
+        }
+        s[n++] = c;
+    }
+    if (n == 0) throw FormulaError("Die Formel ist leer");
+
+    std::string code;
+    code.reserve(2 * n + 8);
+    Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
+    return code;
+}
+
+TDual RunCode(const std::string& code, Extended x) {
+    TDual stack[MaxStack];
+    int size = 0;
+
+    const char* p = code.data();
+    const char* const end = p + code.size();
+    while (p < end) {
+        const char c = *p++;
+        switch (c) {
+        case LiteralMark: {
+            // Plain integers, the most common literals, convert on the way to the closing mark.
+            std::uint64_t whole = 0;
+            const char* digit = p;
+            while (digit < end && IsDigit(*digit) && digit - p < 19)
+                whole = whole * 10 + static_cast<unsigned>(*digit++ - '0');
+            if (digit != p && digit < end && *digit == LiteralMark) {
+                if (size == MaxStack) MalformedCode();
+                stack[size++] = MakeConstant(static_cast<Extended>(whole));
+                p = digit + 1;
+                break;
+            }
+            const char* close = p;
+            while (close < end && *close != LiteralMark)
+                ++close;
+            if (close == end) MalformedCode();
+            if (size == MaxStack) MalformedCode();
+            stack[size++] =
+                MakeConstant(ConvertLiteral(std::string_view(p, static_cast<std::size_t>(close - p))));
+            p = close + 1;
+            break;
+        }
+        case VariableCode:
+            if (size == MaxStack) MalformedCode();
+            stack[size++] = MakeVariable(x);
+            break;
+        case PiCode:
+            if (size == MaxStack) MalformedCode();
+            stack[size++] = MakeConstant(Pi);
+            break;
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '^': {
+            if (size < 2) MalformedCode();
+            const TDual& top = stack[size - 1];
+            const TDual& next = stack[size - 2];
+            TDual scratch;
+            switch (c) {
+            case '+':
+                scratch = DualAdd(top, next);
+                break;
+            case '-':
+                scratch = DualSub(top, next);
+                break;
+            case '*':
+                scratch = DualMul(top, next);
+                break;
+            case '/':
+                scratch = DualDiv(top, next);
+                break;
+            default:
+                scratch = DualPower(top, next);
+                break;
+            }
+            --size;
+            stack[size - 1] = scratch;
+            break;
+        }
+        default:
+            if (c >= 'a' && c <= 'v') {
+                if (size < 1) MalformedCode();
+                stack[size - 1] = Functions[c - 'a'](stack[size - 1]);
+            }
+            break;
+        }
+    }
+    if (size == 0) MalformedCode();
+    return stack[0];
+}
+
+} // namespace quillon

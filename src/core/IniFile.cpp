@@ -1,0 +1,304 @@
+#include "core/IniFile.h"
+
+#include "core/FloatError.h"
+#include "core/NumberFormats.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillon {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names compare like the platform's profile functions: ASCII letters without regard to case.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = Lower(c);
+    return folded;
+}
+
+// A key or section name that can be written back and read again as the same line.
+bool UsableName(std::string_view name) {
+    if (name.empty() || name.front() == '[' || name.front() == ';' || name != Trim(name)) return false;
+    for (char c : name)
+        if (c == '\n' || c == '\r' || c == '\0' || c == '=' || c == ']') return false;
+    return true;
+}
+
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
+
+[[noreturn]] void Fail(const std::string& path, const std::string& reason) {
+    throw std::runtime_error(path + ": " + reason);
+}
+
+std::optional<long long> ParseInteger(std::string_view text) {
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (!text.empty() && text.front() == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty()) return std::nullopt;
+    unsigned long long magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (magnitude > (negative ? 9223372036854775808ULL : 9223372036854775807ULL)) return std::nullopt;
+    return negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
+}
+
+} // namespace
+
+bool IniFile::Load(const std::string& path) {
+    sections_.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    std::string text;
+    char buffer[65536];
+    bool ok = true;
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        if (n == 0) break;
+        if (text.size() + n > MaxFileSize) {
+            ok = false;
+            break;
+        }
+        text.append(buffer, n);
+    }
+    if (std::ferror(file)) ok = false;
+    std::fclose(file);
+    if (!ok) return false;
+    Parse(text);
+    return true;
+}
+
+void IniFile::Parse(std::string_view text) {
+    sections_.clear();
+    index_.clear();
+    // An editor may have put a byte order mark before the first section.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    Section* current = nullptr;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = Trim(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+
+        if (line.empty() || line.front() == ';') continue;
+        if (line.find('\0') != std::string_view::npos) continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            if (close == std::string_view::npos) continue;
+            const std::string_view name = Trim(line.substr(1, close - 1));
+            if (!UsableName(name)) {
+                current = nullptr;
+                continue;
+            }
+            // A section that appears twice is one section, as the look-up sees it.
+            current = Find(name);
+            if (current == nullptr) current = &AddSection(name);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (current == nullptr || equals == std::string_view::npos) continue;
+        const std::string_view key = Trim(line.substr(0, equals));
+        if (!UsableName(key)) continue;
+        // The first line of a key is the one the look-up finds; later duplicates are dropped.
+        if (current->index.count(Folded(key)) == 0)
+            AddEntry(*current, key, std::string(Trim(line.substr(equals + 1))));
+    }
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    for (const Section& section : sections_) {
+        if (section.entries.empty()) continue; // holds nothing worth a header line
+        if (!text.empty()) text += '\n';
+        text += '[' + section.name + "]\n";
+        for (const Entry& entry : section.entries)
+            text += entry.key + '=' + entry.value + '\n';
+    }
+    return text;
+}
+
+void IniFile::Save(const std::string& path) const {
+    const std::string text = Text();
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+
+    // A settings file the user made read-only stays as it is.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        Fail(path, SystemReason(errno));
+
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) Fail(path, SystemReason(errno));
+
+    const auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        Fail(path, SystemReason(error));
+    };
+    // mkstemp creates the file for its owner only; a settings file is readable like any other file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            abandon(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) abandon(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        Fail(path, SystemReason(error));
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        Fail(path, SystemReason(error));
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+IniFile::Section* IniFile::Find(std::string_view section) {
+    const auto found = index_.find(Folded(section));
+    return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+const IniFile::Section* IniFile::Find(std::string_view section) const {
+    const auto found = index_.find(Folded(section));
+    return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+IniFile::Section& IniFile::AddSection(std::string_view name) {
+    index_.emplace(Folded(name), sections_.size());
+    sections_.push_back({std::string(name), {}, {}});
+    return sections_.back();
+}
+
+void IniFile::AddEntry(Section& section, std::string_view key, std::string value) {
+    section.index.emplace(Folded(key), section.entries.size());
+    section.entries.push_back({std::string(key), std::move(value)});
+}
+
+void IniFile::EnsureSection(std::string_view section) {
+    if (UsableName(section) && Find(section) == nullptr) AddSection(section);
+}
+
+std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
+    if (const Section* s = Find(section)) {
+        const auto found = s->index.find(Folded(key));
+        if (found != s->index.end()) return s->entries[found->second].value;
+    }
+    return std::nullopt;
+}
+
+void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+    if (!UsableName(section) || !UsableName(key)) throw std::invalid_argument("unusable settings key");
+    // A value is one line; line breaks would start new keys when read back.
+    std::string line(Trim(value));
+    for (char& c : line)
+        if (c == '\n' || c == '\r' || c == '\0') c = ' ';
+    EnsureSection(section);
+    Section& s = *Find(section);
+    const auto found = s.index.find(Folded(key));
+    if (found != s.index.end())
+        s.entries[found->second].value = std::move(line);
+    else
+        AddEntry(s, key, std::move(line));
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+    const auto value = Value(section, key);
+    if (!value) return fallback;
+    const auto number = ParseInteger(*value);
+    if (!number || *number < INT32_MIN || *number > INT32_MAX) return fallback;
+    return static_cast<int>(*number);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
+    const auto value = Value(section, key);
+    if (!value) return fallback;
+    const auto number = ParseInteger(*value);
+    return number ? *number != 0 : fallback;
+}
+
+double IniFile::ReadFloat(std::string_view section, std::string_view key, double fallback) const {
+    const auto value = Value(section, key);
+    if (!value) return fallback;
+    std::string text(Trim(*value));
+    if (!text.empty() && text.front() == '+') text.erase(0, 1);
+    if (text.empty() || text.front() == '+') return fallback;
+    for (char& c : text)
+        if (c == ',') c = '.';
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number)) return fallback;
+    return number;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                const std::string& fallback) const {
+    const auto value = Value(section, key);
+    return value ? *value : fallback;
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    SetValue(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    SetValue(section, key, value ? "1" : "0");
+}
+
+void IniFile::WriteFloat(std::string_view section, std::string_view key, Extended value) {
+    const FloatFlagsGuard guard; // narrowing an out-of-range value must not leave an event behind
+    SetValue(section, key, FormatGeneral(static_cast<double>(value), 15, DecimalSeparator));
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    SetValue(section, key, value);
+}
+
+} // namespace quillon

@@ -1,0 +1,298 @@
+#include "core/automatisches_differenzieren.h"
+
+#include "core/FloatError.h"
+#include "core/mehr_mathe.h"
+
+#include <cmath>
+
+namespace quillon {
+namespace {
+
+// Events are recognised by their results, step by step, which needs no access to the FPU's flags and
+// cannot be upset by the compiler moving arithmetic around a flag test. With finite operands, and
+// everything on the stack of a calculation is finite because each step is checked, a step raised an
+// event exactly when its result is not finite: invalid operations give NaN, overflows and divisions
+// by zero give infinities. Each step is checked before its result is used, so the first event decides
+// the kind, as with a trapping FPU. Events hidden inside a step (an overflowing intermediate whose
+// result is finite again) are tested explicitly where they can happen.
+
+[[noreturn, gnu::cold, gnu::noinline]] void Raise(FloatErrorKind kind) {
+    // The failed step's flags are of no further use; leave them clear as CheckFloatFlags does.
+    ClearFloatFlags();
+    throw FloatError(kind);
+}
+
+inline bool Finite(Extended v) {
+    return __builtin_isfinite(v);
+}
+
+// A product, sum or function value: NaN is an invalid operation, infinity an overflow.
+inline void Check(Extended v) {
+    if (__builtin_expect(!Finite(v), 0))
+        Raise(v != v ? FloatErrorKind::InvalidOperation : FloatErrorKind::Overflow);
+}
+
+inline void Check(Extended a, Extended b) {
+    Check(a);
+    Check(b);
+}
+
+// A quotient: 0/0 is invalid, x/0 a division by zero, anything else infinite an overflow.
+inline void CheckQuotient(Extended q, Extended divisor) {
+    if (__builtin_expect(!Finite(q), 0))
+        Raise(q != q         ? FloatErrorKind::InvalidOperation
+              : divisor == 0 ? FloatErrorKind::DivisionByZero
+                             : FloatErrorKind::Overflow);
+}
+
+// The exponential first multiplies its argument by log2 e, which overflows for arguments beyond about
+// -8.2e4931 although the exponential itself is then 0.
+inline void CheckExpArgument(Extended x) {
+    Check(x * 1.4426950408889634073599246810018921L);
+}
+
+// The root's dual, used under arcsin, arccos, arcosh and arsinh: its own derivative divides by zero
+// where the root is 0, which is where those functions fail.
+TDual RootOf(const TDual& radicand) {
+    return DualSqrt(radicand);
+}
+
+} // namespace
+
+TDual DualAdd(const TDual& a, const TDual& b) {
+    const TDual r{a.value + b.value, a.derivative + b.derivative};
+    Check(r.value, r.derivative);
+    return r;
+}
+
+TDual DualSub(const TDual& a, const TDual& b) {
+    const TDual r{a.value - b.value, a.derivative - b.derivative};
+    Check(r.value, r.derivative);
+    return r;
+}
+
+TDual DualMul(const TDual& a, const TDual& b) {
+    const Extended value = a.value * b.value;
+    Check(value);
+    const Extended p = a.value * b.derivative;
+    const Extended q = a.derivative * b.value;
+    Check(p, q); // before the sum, where two overflows could cancel into an invalid operation
+    const Extended derivative = p + q;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualDiv(const TDual& a, const TDual& b) {
+    const Extended r = a.value / b.value;
+    CheckQuotient(r, b.value);
+    const Extended derivative = (a.derivative - r * b.derivative) / b.value;
+    Check(derivative);
+    return {r, derivative};
+}
+
+TDual DualPower(const TDual& a, const TDual& b) {
+    return DualExp(DualMul(DualLn(a), b));
+}
+
+TDual DualAbs(const TDual& x) {
+    return DualSqrt(DualSqr(x));
+}
+
+TDual DualArccos(const TDual& x) {
+    const TDual root = RootOf(DualSub(MakeConstant(1), DualSqr(x)));
+    const Extended value = std::atan2(root.value, x.value);
+    const Extended derivative = x.derivative / -root.value;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualArccot(const TDual& x) {
+    // The steps of arccot that can raise an event with a finite result: x^2 and x (x^2 - 1) may
+    // overflow, 2x / (x^2 - 1) divides by zero at +-1.
+    const Extended square = x.value * x.value;
+    Check(square);
+    const Extended squareMinusOne = square - 1;
+    Check(x.value * squareMinusOne);
+    CheckQuotient(2 * x.value / squareMinusOne, squareMinusOne);
+    const Extended value = arccot(x.value);
+    const Extended derivative = x.derivative / (-1 - square);
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualArcosh(const TDual& x) {
+    const Extended value = arcosh(x.value);
+    const TDual root = RootOf(DualAdd(DualSqr(x), MakeConstant(-1)));
+    const Extended derivative = x.derivative / root.value;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualArcsin(const TDual& x) {
+    const TDual root = RootOf(DualSub(MakeConstant(1), DualSqr(x)));
+    const Extended value = std::atan2(x.value, root.value);
+    const Extended derivative = x.derivative / root.value;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualArctan(const TDual& x) {
+    const Extended value = std::atan(x.value);
+    const Extended square = x.value * x.value;
+    Check(square);
+    const Extended derivative = x.derivative / (1 + square);
+    return {value, derivative};
+}
+
+TDual DualArsinh(const TDual& x) {
+    const Extended value = arsinh(x.value);
+    const TDual root = RootOf(DualAdd(DualSqr(x), MakeConstant(1)));
+    const Extended derivative = x.derivative / root.value;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualArtanh(const TDual& x) {
+    const Extended value = artanh(x.value);
+    const Extended square = x.value * x.value;
+    Check(square);
+    const Extended divisor = 1 - square;
+    const Extended derivative = x.derivative / divisor;
+    CheckQuotient(derivative, divisor);
+    return {value, derivative};
+}
+
+void DualSinCos(const TDual& x, TDual& sinX, TDual& cosX) {
+    Extended s, c;
+    SinCos(x.value, s, c);
+    // |sin|, |cos| <= 1: the derivatives cannot overflow.
+    const TDual sine{s, c * x.derivative};
+    const TDual cosine{c, -s * x.derivative};
+    sinX = sine;
+    cosX = cosine;
+}
+
+TDual DualSin(const TDual& x) {
+    TDual s, c;
+    DualSinCos(x, s, c);
+    return s;
+}
+
+TDual DualCos(const TDual& x) {
+    TDual s, c;
+    DualSinCos(x, s, c);
+    return c;
+}
+
+void DualSinhCosh(const TDual& x, TDual& sinhX, TDual& coshX) {
+    // The steps of SinhCosh, each checked: h = e^x / 2 overflows, 0.25 / h divides by zero when h
+    // underflowed to 0 and overflows when it is tiny; h -+ 0.25/h itself stays finite.
+    CheckExpArgument(x.value);
+    const Extended h = Exp(x.value) / 2;
+    Check(h);
+    const Extended q = 0.25L / h;
+    CheckQuotient(q, h);
+    const Extended s = h - q;
+    const Extended c = h + q;
+    const Extended sinhDerivative = c * x.derivative;
+    const Extended coshDerivative = s * x.derivative;
+    Check(sinhDerivative, coshDerivative);
+    sinhX = {s, sinhDerivative};
+    coshX = {c, coshDerivative};
+}
+
+TDual DualSinh(const TDual& x) {
+    TDual s, c;
+    DualSinhCosh(x, s, c);
+    return s;
+}
+
+TDual DualCosh(const TDual& x) {
+    TDual s, c;
+    DualSinhCosh(x, s, c);
+    return c;
+}
+
+TDual DualTan(const TDual& x) {
+    const Extended value = std::tan(x.value);
+    Check(value);
+    const Extended c = DualSqr(DualCos(x)).value;
+    const Extended derivative = x.derivative / c;
+    CheckQuotient(derivative, c);
+    return {value, derivative};
+}
+
+TDual DualCot(const TDual& x) {
+    const Extended t = std::tan(x.value);
+    const Extended value = 1 / t;
+    CheckQuotient(value, t);
+    const Extended s = DualSqr(DualSin(x)).value;
+    const Extended derivative = -x.derivative / s;
+    CheckQuotient(derivative, s);
+    return {value, derivative};
+}
+
+TDual DualCoth(const TDual& x) {
+    // coth = cosh / sinh, with the events of sinh and cosh first.
+    TDual sinh, cosh;
+    DualSinhCosh(x, sinh, cosh);
+    const Extended value = cosh.value / sinh.value;
+    CheckQuotient(value, sinh.value);
+    const Extended s = DualSqr(sinh).value;
+    const Extended derivative = -x.derivative / s;
+    CheckQuotient(derivative, s);
+    return {value, derivative};
+}
+
+TDual DualTanh(const TDual& x) {
+    const Extended value = Tanh(x.value);
+    const Extended c = DualSqr(DualCosh(x)).value;
+    const Extended derivative = x.derivative / c;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualExp(const TDual& x) {
+    CheckExpArgument(x.value);
+    const Extended value = Exp(x.value);
+    Check(value);
+    const Extended derivative = value * x.derivative;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualInt(const TDual& x) {
+    return {std::trunc(x.value), 0};
+}
+
+TDual DualFrac(const TDual& x) {
+    return DualSub(x, DualInt(x));
+}
+
+TDual DualLn(const TDual& x) {
+    const Extended value = std::log(x.value);
+    // ln 0 is a division by zero, the logarithm of a negative number an invalid operation.
+    CheckQuotient(value, x.value);
+    const Extended derivative = x.derivative / x.value;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualSqr(const TDual& x) {
+    const Extended value = x.value * x.value;
+    Check(value);
+    const Extended derivative = 2 * x.value * x.derivative;
+    Check(derivative);
+    return {value, derivative};
+}
+
+TDual DualSqrt(const TDual& x) {
+    const Extended r = std::sqrt(x.value);
+    Check(r);
+    const Extended divisor = 2 * r;
+    const Extended derivative = x.derivative / divisor;
+    CheckQuotient(derivative, divisor);
+    return {r, derivative};
+}
+
+} // namespace quillon

@@ -1,0 +1,224 @@
+#include "core/IniFile.h"
+
+#include "core/NumberSettingsTest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniFileTest : public test::NumberSettingsTest {
+protected:
+    void SetUp() override {
+        NumberSettingsTest::SetUp();
+        dir_ = fs::temp_directory_path() /
+               ("quillon-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::remove_all(dir_);
+        NumberSettingsTest::TearDown();
+    }
+    std::string Path(const std::string& name = "Quillon.ini") const { return (dir_ / name).string(); }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(IniFileTest, TypedValuesReadWithTheirEncodings) {
+    IniFile ini;
+    ini.Parse(
+        "[Main]\n"
+        "Dec=-42\nDollar=$1F\nHex=0x10\nUpperHex=0XfF\nSpaced =  7  \nJunk=12abc\nEmpty=\n"
+        "Big=99999999999\nT=2\nF=0\nB=yes\n"
+        "[Num]\nComma=3,14159265358979\nPoint=2.5\nExp=1E-5\nNeg=-1,5e3\nBad=1,2,3\nWord=pi\nInf=inf\n");
+    struct Row {
+        const char* key;
+        int expected;
+    } ints[] = {{"Dec", -42}, {"Dollar", 31}, {"Hex", 16}, {"UpperHex", 255}, {"Spaced", 7},
+                {"Junk", 99}, {"Empty", 99},  {"Big", 99}, {"Missing", 99}};
+    for (const Row& row : ints) {
+        SCOPED_TRACE(row.key);
+        EXPECT_EQ(ini.ReadInteger("Main", row.key, 99), row.expected);
+    }
+    EXPECT_TRUE(ini.ReadBool("Main", "T", false));
+    EXPECT_FALSE(ini.ReadBool("Main", "F", true));
+    EXPECT_TRUE(ini.ReadBool("Main", "B", true));
+    EXPECT_FALSE(ini.ReadBool("Main", "B", false));
+
+    struct FloatRow {
+        const char* key;
+        double expected;
+    } floats[] = {{"Comma", 3.14159265358979},
+                  {"Point", 2.5},
+                  {"Exp", 1e-5},
+                  {"Neg", -1500},
+                  {"Bad", -7},
+                  {"Word", -7},
+                  {"Inf", -7},
+                  {"Missing", -7}};
+    for (const FloatRow& row : floats) {
+        SCOPED_TRACE(row.key);
+        EXPECT_DOUBLE_EQ(ini.ReadFloat("Num", row.key, -7), row.expected);
+    }
+}
+
+TEST_F(IniFileTest, LookUpIgnoresCaseAndFirstDuplicateWins) {
+    IniFile ini;
+    ini.Parse("\xEF\xBB\xBF[main]\r\nlangindex=1000\r\nLangIndex=2000\r\n[Währung]\r\nWLinks=FRF\r\n[MAIN]"
+              "\r\nFirstStart="
+              "0\r\n");
+    EXPECT_EQ(ini.ReadInteger("Main", "LangIndex", 0), 1000);
+    EXPECT_EQ(ini.ReadInteger("MAIN", "firststart", 1), 0);
+    EXPECT_EQ(ini.ReadString("Währung", "wlinks", "DEM"), "FRF");
+
+    ini.WriteInteger("MAIN", "LANGINDEX", 3000);
+    EXPECT_EQ(ini.Text(), "[main]\nlangindex=3000\nFirstStart=0\n\n[Währung]\nWLinks=FRF\n");
+}
+
+TEST_F(IniFileTest, FloatsAreWrittenWithFifteenDigitsAndTheSeparator) {
+    struct Row {
+        long double value;
+        char separator;
+        const char* text;
+    } rows[] = {{1.0L / 3, '.', "0.333333333333333"},
+                {3.14159265358979323846L, ',', "3,14159265358979"},
+                {1e-5L, ',', "1E-5"},
+                {0, ',', "0"},
+                {-2.5L, '.', "-2.5"},
+                {1e20L, '.', "1E20"},
+                {123456789012345.0L, '.', "123456789012345"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        DecimalSeparator = row.separator;
+        IniFile ini;
+        ini.WriteFloat("S", "K", row.value);
+        EXPECT_EQ(*ini.Value("S", "K"), row.text);
+    }
+    // A file written under German settings reads back under English ones.
+    DecimalSeparator = ',';
+    IniFile ini;
+    ini.WriteFloat("S", "K", 1.0L / 3);
+    DecimalSeparator = '.';
+    IniFile back;
+    back.Parse(ini.Text());
+    EXPECT_DOUBLE_EQ(back.ReadFloat("S", "K", 0), 0.333333333333333);
+}
+
+TEST_F(IniFileTest, UnknownSectionsAndKeysSurviveARoundTrip) {
+    Write(Path(), "[Main]\nLangIndex=0\nLater=keep me\n\n[Future]\nX=1\n; a comment\ngarbage line\n");
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(Path()));
+    ini.WriteInteger("Main", "LangIndex", 1000);
+    ini.WriteBool("Main", "FirstStart", false);
+    ini.Save(Path());
+    EXPECT_EQ(Read(Path()), "[Main]\nLangIndex=1000\nLater=keep me\nFirstStart=0\n\n[Future]\nX=1\n");
+}
+
+TEST_F(IniFileTest, EnsureSectionKeepsTheWrittenOrder) {
+    IniFile ini;
+    for (const char* s : {"A", "B", "C"})
+        ini.EnsureSection(s);
+    ini.WriteInteger("C", "c", 3);
+    ini.WriteInteger("A", "a", 1);
+    EXPECT_EQ(ini.Text(), "[A]\na=1\n\n[C]\nc=3\n");
+}
+
+TEST_F(IniFileTest, ValuesCannotBreakTheLineStructure) {
+    IniFile ini;
+    ini.WriteString("S", "K", "one\n[Evil]\nX=1");
+    IniFile back;
+    back.Parse(ini.Text());
+    EXPECT_EQ(back.ReadString("S", "K", ""), "one [Evil] X=1");
+    EXPECT_FALSE(back.Value("Evil", "X"));
+    for (const char* key : {"a=b", "", " a", "[a", ";a", "a]", "a\nb"}) {
+        SCOPED_TRACE(key);
+        EXPECT_THROW(ini.WriteString("S", key, "1"), std::invalid_argument);
+    }
+}
+
+TEST_F(IniFileTest, MissingEmptyBinaryAndHugeFilesGiveDefaults) {
+    IniFile ini;
+    EXPECT_FALSE(ini.Load(Path("missing.ini")));
+    EXPECT_EQ(ini.ReadInteger("Main", "LangIndex", 5), 5);
+
+    Write(Path("empty.ini"), "");
+    EXPECT_TRUE(ini.Load(Path("empty.ini")));
+    EXPECT_EQ(ini.Text(), "");
+
+    std::mt19937 random(7);
+    std::string garbage(1 << 20, '\0');
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    Write(Path("binary.ini"), garbage);
+    EXPECT_TRUE(ini.Load(Path("binary.ini")));
+    EXPECT_EQ(ini.ReadInteger("Main", "LangIndex", 5), 5);
+
+    // A megabyte of distinct keys in one section, and one giant line: both read quickly.
+    std::string many = "[Main]\n";
+    for (int i = 0; many.size() < (1u << 20); ++i)
+        many += "K" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    many += "LangIndex=1000\n";
+    Write(Path("many.ini"), many);
+    EXPECT_TRUE(ini.Load(Path("many.ini")));
+    EXPECT_EQ(ini.ReadInteger("Main", "LangIndex", 5), 1000);
+    EXPECT_EQ(ini.ReadInteger("Main", "K777", 5), 777);
+
+    Write(Path("line.ini"), "[Main]\nLangIndex=" + std::string(1 << 20, '9') + "\n");
+    EXPECT_TRUE(ini.Load(Path("line.ini")));
+    EXPECT_EQ(ini.ReadInteger("Main", "LangIndex", 5), 5);
+
+    {
+        std::ofstream out(Path("huge.ini"), std::ios::binary);
+        out.seekp(IniFile::MaxFileSize + 10);
+        out.put('x');
+    }
+    EXPECT_FALSE(ini.Load(Path("huge.ini")));
+    EXPECT_EQ(ini.Text(), "");
+}
+
+TEST_F(IniFileTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
+    Write(Path(), "[Main]\nLangIndex=1000\n");
+    IniFile ini;
+    ini.WriteInteger("Main", "LangIndex", 2000);
+
+    // A path below a regular file cannot be created, even by root.
+    const std::string blocked = Path() + "/Quillon.ini";
+    try {
+        ini.Save(blocked);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(blocked), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("Not a directory"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(Read(Path()), "[Main]\nLangIndex=1000\n");
+
+    // No temporary file is left behind by a successful save either.
+    ini.Save(Path());
+    EXPECT_EQ(Read(Path()), "[Main]\nLangIndex=2000\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+} // namespace
+} // namespace quillon

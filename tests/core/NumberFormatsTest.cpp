@@ -1,0 +1,53 @@
+#include "core/NumberFormats.h"
+
+#include "core/NumberSettingsTest.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+class NumberFormatsTest : public test::NumberSettingsTest {};
+
+TEST_F(NumberFormatsTest, PreviewOfEachFormat) {
+    DecimalSeparator = ',';
+    struct Row {
+        FloatFormatKind format;
+        int precision, digits;
+        const char* text;
+    } rows[] = {
+        {FloatFormatKind::General, 5, 1, "3,1416    3,1416E7"},
+        {FloatFormatKind::Scientific, 5, 1, "3,1416E+0    3,1416E+7"},
+        {FloatFormatKind::Scientific, 3, 3, "3,14E+000    3,14E+007"},
+        {FloatFormatKind::Scientific, 4, 0, "3,142E+0    3,142E+7"},
+        {FloatFormatKind::Scientific, 2, 4, "3,1E+0    3,1E+7"},
+        {FloatFormatKind::Fixed, 5, 1, "3,1    3,1416E7"},
+        {FloatFormatKind::Fixed, 18, 3, "3,142    31415926,536"},
+        {FloatFormatKind::Fixed, 5, 8, "3,14160000    3,1416E7"},
+        {FloatFormatKind::Number, 18, 2, "3,14    31.415.926,54"},
+        {FloatFormatKind::Number, 10, 0, "3    31.415.927"},
+        {FloatFormatKind::General, 0, 1, "3,1    3,1E7"},
+        {FloatFormatKind::General, 40, 1, "3,14159265358979324    31415926,5358979324"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(FormatPreview(row.format, row.precision, row.digits), row.text);
+    }
+}
+
+TEST_F(NumberFormatsTest, SignsZerosAndSeparators) {
+    DecimalSeparator = '.';
+    EXPECT_EQ(FormatFloat(-1234.5L, FloatFormatKind::Number, 10, 1), "-1,234.5");
+    EXPECT_EQ(FormatFloat(-0.001L, FloatFormatKind::Fixed, 10, 1), "0.0");
+    EXPECT_EQ(FormatFloat(0, FloatFormatKind::Fixed, 5, 2), "0.00");
+    EXPECT_EQ(FormatFloat(0, FloatFormatKind::Scientific, 3, 1), "0.00E+0");
+    EXPECT_EQ(FormatFloat(-2.5e-12L, FloatFormatKind::Scientific, 2, 2), "-2.5E-12");
+    EXPECT_EQ(FormatFloat(0.00001L, FloatFormatKind::General, 5, 1), "1E-5");
+    EXPECT_EQ(FormatFloat(0.0001L, FloatFormatKind::General, 5, 1), "0.0001");
+    EXPECT_EQ(FormatFloat(99999.6L, FloatFormatKind::General, 5, 1), "1E5");
+    ThousandSeparator = "'";
+    EXPECT_EQ(FormatFloat(1234567, FloatFormatKind::Number, 10, 0), "1'234'567");
+}
+
+} // namespace
+} // namespace quillon
