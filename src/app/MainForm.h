@@ -1,13 +1,89 @@
 #pragma once
 
+// Map of Quillon. src/core: numbers <-> text (Handle), the formula parser on dual numbers, float
+// errors, the settings file; src/math: vectors, bodies, matrices, complex numbers, quaternions;
+// src/text: the five-language text table; src/pages: one widget per calculator page with its fields,
+// cells and handlers; src/app: this window, the dialogs, the settings sections (Init) and main.cpp.
+// One request: typing "2*pi" into ax_Edit marks component x of the vector page's cell a stale; pressing
+// V_Calc_Button runs the page's handler through the error display's guard, which reads the stale
+// components with EvaluateText (postfix code on a stack of dual numbers), computes with src/math and
+// writes the results with FormatNumber into dx_Edit..dz_Edit. An error ends the handler in a message box.
+
+#include "app/Init.h"
+
 #include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QTabWidget;
 
 namespace quillon {
+
+class CalcPage;
 
 class TCalcForm : public QMainWindow {
     Q_OBJECT
 public:
+    // Runs the whole start-up: reads the settings file at settingsPath (the file is written back there
+    // when the window closes), asks for the language at the first start, sets up every page.
     explicit TCalcForm(const QString& settingsPath, QWidget* parent = nullptr);
+    ~TCalcForm() override;
+
+    // The current language's texts into the window and every page.
+    void MainTextInit();
+
+protected:
+    // Shut-down: the pages take over their fields and the settings file is written. A field that does
+    // not evaluate keeps the window open; a file that cannot be written is reported, and the window
+    // closes with the old file intact.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildPages();
+
+    void FormCreate();
+    void Tessaly_PageControlChange();
+    void PageShow(int index);
+    void Vektor_TabSheetShow();
+    void TabSheet2Show();
+    void K_TabSheetShow();
+    void Matrix_TabSheetShow();
+    void Complex_TabSheetShow();
+    void Quat_TabSheetShow();
+    void Exit_ItemClick();
+    void Options_ItemClick();
+
+    SettingsPages Pages() const;
+    int StoredTabsheetIndex() const;
+
+    QString settingsPath_;
+
+    QTabWidget* Tessaly_PageControl = nullptr;
+    CalcPage* Vektor_TabSheet = nullptr;
+    CalcPage* TabSheet2 = nullptr;
+    CalcPage* K_TabSheet = nullptr;
+    CalcPage* Matrix_TabSheet = nullptr;
+    CalcPage* Complex_TabSheet = nullptr;
+    CalcPage* Quat_TabSheet = nullptr;
+
+    QMenu* File_Menu = nullptr;
+    QAction* File_Item = nullptr;
+    QAction* PLE_Save_Item = nullptr;
+    QAction* V_Save_Item = nullptr;
+    QAction* Matrix_Save_Item = nullptr;
+    QAction* N1_Item = nullptr;
+    QAction* Matrix_Print_Item = nullptr;
+    QAction* PLE_Print_Item = nullptr;
+    QAction* V_Print_Item = nullptr;
+    QAction* PrinterSetup_Item = nullptr;
+    QAction* N2_Item = nullptr;
+    QAction* Exit_Item = nullptr;
+    QAction* Options_Item = nullptr;
+    QAction* Tools_Item = nullptr;
+    QAction* Rates_Item = nullptr;
+    QAction* Info_Item = nullptr;
 };
 
 } // namespace quillon

@@ -10,7 +10,9 @@ namespace quillon {
 class IniFile;
 
 // Text k of the current language, for a control.
-inline QString Tx(int k) { return QString::fromStdString(Text(k)); }
+inline QString Tx(int k) {
+    return QString::fromStdString(Text(k));
+}
 
 // One calculator page of the main window. The window calls these hooks at start-up, on a language
 // switch and at close, in its own order; a page knows nothing of the window or of the other pages.

@@ -1,7 +1,10 @@
 #include "GuiTest.h"
 
 #include "core/Globals.h"
+#include "core/NumberFormats.h"
+#include "core/Options.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/Pictures.h"
 #include "text/AllText.h"
 
 #include <QApplication>
@@ -14,10 +17,19 @@ struct GuiTest::Saved {
     int digits = Digits;
     char separator = DecimalSeparator;
     int langIndex = LangIndex;
+    int floatFormat = FloatFormat;
+    bool pleOptions[7] = {PLE_inputout,    PLE_Clear,   PLE_Trennstrich, PLE_mirror,
+                          PLE_DistanceOut, PLE_AddInfo, PLE_Intersection};
+    bool matrixOptions[2] = {Matrix_Clear, Matrix_Trennstrich};
+    std::string wLinks = WLinks;
+    std::string wRechts = WRechts;
+    std::string thousandSeparator = ThousandSeparator;
+    bool formReady = FormReady;
 };
 
 void GuiTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
+    InitResources(); // pages built without the main window load their pictures too
     saved_ = new Saved;
     DecimalSeparator = ',';
     SetErrorSink([this](const QString& message) { errors << message; });
@@ -33,11 +45,24 @@ void GuiTest::TearDown() {
     Digits = saved_->digits;
     DecimalSeparator = saved_->separator;
     LangIndex = saved_->langIndex;
+    FloatFormat = saved_->floatFormat;
+    bool* pleOptions[7] = {&PLE_inputout,    &PLE_Clear,   &PLE_Trennstrich, &PLE_mirror,
+                           &PLE_DistanceOut, &PLE_AddInfo, &PLE_Intersection};
+    for (int i = 0; i < 7; ++i)
+        *pleOptions[i] = saved_->pleOptions[i];
+    Matrix_Clear = saved_->matrixOptions[0];
+    Matrix_Trennstrich = saved_->matrixOptions[1];
+    WLinks = saved_->wLinks;
+    WRechts = saved_->wRechts;
+    ThousandSeparator = saved_->thousandSeparator;
+    FormReady = saved_->formReady;
     delete saved_;
     saved_ = nullptr;
 }
 
-QString GuiTest::SettingsPath() const { return dir_.filePath(QStringLiteral("Quillon.ini")); }
+QString GuiTest::SettingsPath() const {
+    return dir_.filePath(QStringLiteral("Quillon.ini"));
+}
 
 void GuiTest::WriteSettingsFile(const QByteArray& contents) const {
     QFile file(SettingsPath());

@@ -1,0 +1,106 @@
+#include "app/Init.h"
+
+#include "core/Globals.h"
+#include "core/IniFile.h"
+#include "core/Options.h"
+#include "pages/CalcPage.h"
+#include "pages/ErrorDisplay.h"
+#include "text/AllText.h"
+
+namespace quillon {
+namespace {
+
+// The sections in the order the file lists them, whichever key is produced first.
+constexpr const char* kSectionOrder[] = {"Main",    "Vektorrechnung", "Währung",   "Koordinatensysteme",
+                                         "PLE",     "Format",         "PLE-Value", "Matrix",
+                                         "MatrixA", "MatrixB",        "MatrixC",   "Complex"};
+
+struct BoolKey {
+    const char* key;
+    bool* value;
+};
+const BoolKey kPleOptions[] = {{"PLE_inputout", &PLE_inputout},        {"PLE_Clear", &PLE_Clear},
+                               {"PLE_Trennstrich", &PLE_Trennstrich},  {"PLE_mirror", &PLE_mirror},
+                               {"PLE_DistanceOut", &PLE_DistanceOut},  {"PLE_AddInfo", &PLE_AddInfo},
+                               {"PLE_Intersection", &PLE_Intersection}};
+const BoolKey kMatrixOptions[] = {{"Matrix_Clear", &Matrix_Clear},
+                                  {"Matrix_Trennstrich", &Matrix_Trennstrich}};
+
+void Save(const IniFile& ini, const std::string& path) {
+    try {
+        ini.Save(path);
+    } catch (const std::exception& error) {
+        throw SettingsFileError(error.what());
+    }
+}
+
+} // namespace
+
+WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages) {
+    IniFile ini;
+    ini.Load(path);
+
+    WindowSettings window;
+    LangIndex = ValidLangIndex(ini.ReadInteger("Main", "LangIndex", 0));
+    window.firstStart = ini.ReadBool("Main", "FirstStart", true);
+
+    FloatFormat = ValidFloatFormat(ini.ReadInteger("Format", "FloatFormat", 0));
+    Precision = ini.ReadInteger("Format", "CalcPrecision", 5);
+    Digits = ini.ReadInteger("Format", "CalcDigits", 1);
+
+    WLinks = ini.ReadString("Währung", "WLinks", "DEM");
+    WRechts = ini.ReadString("Währung", "WRechts", "EUR");
+    for (const BoolKey& option : kPleOptions)
+        *option.value = ini.ReadBool("PLE", option.key, true);
+    for (const BoolKey& option : kMatrixOptions)
+        *option.value = ini.ReadBool("Matrix", option.key, true);
+    window.tabsheetIndex = ini.ReadInteger("PLE", "TabsheetIndex", 0);
+
+    for (CalcPage* page :
+         {pages.vector, pages.coordinate, pages.geometry, pages.matrix, pages.complex, pages.quaternion}) {
+        if (page != nullptr) RunGuarded([&] { page->ReadSettings(ini); });
+    }
+    return window;
+}
+
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex) {
+    IniFile ini;
+    ini.Load(path); // keys of other versions and of pages not built yet stay
+    for (const char* section : kSectionOrder)
+        ini.EnsureSection(section);
+
+    const auto write = [&ini](CalcPage* page) {
+        if (page != nullptr) page->WriteSettings(ini);
+    };
+    try {
+        ini.WriteInteger("Main", "LangIndex", LangIndex);
+        ini.WriteBool("Main", "FirstStart", false);
+        write(pages.vector);
+        ini.WriteString("Währung", "WLinks", WLinks);
+        ini.WriteString("Währung", "WRechts", WRechts);
+        write(pages.coordinate);
+        write(pages.geometry);
+        for (const BoolKey& option : kPleOptions)
+            ini.WriteBool("PLE", option.key, *option.value);
+        ini.WriteInteger("PLE", "TabsheetIndex", tabsheetIndex);
+        ini.WriteInteger("Format", "FloatFormat", FloatFormat);
+        ini.WriteInteger("Format", "CalcPrecision", Precision);
+        ini.WriteInteger("Format", "CalcDigits", Digits);
+        write(pages.matrix);
+        for (const BoolKey& option : kMatrixOptions)
+            ini.WriteBool("Matrix", option.key, *option.value);
+        write(pages.complex);
+        write(pages.quaternion);
+    } catch (...) {
+        // What was produced before the failing field is kept, as if written key by key.
+        try {
+            ini.Save(path);
+        } catch (...) {
+            // The page's error is the one to report; the next close reports the file.
+        }
+        throw;
+    }
+    Save(ini, path);
+}
+
+} // namespace quillon

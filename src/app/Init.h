@@ -1,0 +1,43 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace quillon {
+
+class CalcPage;
+
+// The pages whose sections the settings file holds, by role; any may be null.
+struct SettingsPages {
+    CalcPage* vector = nullptr;
+    CalcPage* geometry = nullptr;
+    CalcPage* coordinate = nullptr;
+    CalcPage* matrix = nullptr;
+    CalcPage* complex = nullptr;
+    CalcPage* quaternion = nullptr;
+};
+
+// What the window itself restores.
+struct WindowSettings {
+    bool firstStart = true;
+    int tabsheetIndex = 0; // as stored; the window decides what an unknown value means
+};
+
+// The file could not be written; what() names the file and the reason.
+class SettingsFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the process-wide settings (language, number format, report options, currency codes) first,
+// so that every page writes its restored fields with the user's precision, then lets each page read
+// its own sections. A missing, unreadable or broken file gives the defaults. An error a page throws
+// is shown by the error display and the other pages still read theirs.
+WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages);
+
+// Writes every section in its order, keeping what the file holds beyond that. A page that cannot take
+// over its fields throws its error; the keys produced before it are saved, the rest keep their old
+// contents. A failed save throws SettingsFileError and leaves the old file as it was.
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex);
+
+} // namespace quillon

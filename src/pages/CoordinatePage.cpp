@@ -1,0 +1,271 @@
+#include "pages/CoordinatePage.h"
+
+#include "core/FloatError.h"
+#include "core/Handle.h"
+#include "core/IniFile.h"
+#include "math/GVektor.h"
+#include "pages/ErrorDisplay.h"
+#include "pages/Pictures.h"
+#include "pages/RadioGroup.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillon {
+namespace {
+
+constexpr const char* Section = "Koordinatensysteme";
+constexpr const char* ConventionKey = "KKugelZ_RadioGroup.ItemIndex";
+constexpr const char* DegreeKey = "KDegMode";
+
+constexpr int ColumnLefts[3] = {8, 186, 364};
+constexpr int RowTops[3] = {16, 48, 80};
+constexpr int LetterWidth = 20;
+constexpr int EditWidth = 146;
+constexpr int ButtonTop = 116;
+constexpr int ColumnWidth = LetterWidth + 4 + EditWidth;
+
+std::array<QLineEdit*, 3> MakeColumn(QWidget* parent, int column, const char* prefix,
+                                     const std::array<QString, 3>& letters) {
+    std::array<QLineEdit*, 3> edits{};
+    const char axes[3] = {'x', 'y', 'z'};
+    for (int i = 0; i < 3; ++i) {
+        const int left = ColumnLefts[column];
+        auto* letter = new QLabel(letters[static_cast<std::size_t>(i)], parent);
+        QFont font = letter->font();
+        font.setItalic(true);
+        font.setBold(true);
+        letter->setFont(font);
+        letter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        letter->setGeometry(left, RowTops[i], LetterWidth, 24);
+        auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+        edit->setObjectName(QLatin1String(prefix) + QLatin1Char(axes[i]) + QLatin1String("_Edit"));
+        edit->setGeometry(left + LetterWidth + 4, RowTops[i], EditWidth, 24);
+        edits[static_cast<std::size_t>(i)] = edit;
+    }
+    return edits;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int column) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(ColumnLefts[column], ButtonTop, ColumnWidth, 30);
+    return button;
+}
+
+QString Hint(Extended x, bool isAngle) {
+    return QString::fromStdString(ExactValueText(x, isAngle));
+}
+
+} // namespace
+
+CoordinatePage::CoordinatePage(QWidget* parent) : CalcPage(parent) {
+    setObjectName(QStringLiteral("K_TabSheet"));
+    BuildControls();
+    ShowSketch();
+}
+
+CoordinatePage::~CoordinatePage() = default;
+
+void CoordinatePage::BuildControls() {
+    const QString theta(QChar(0x03B8)), phi(QChar(0x03C6));
+    cartesianEdits_ =
+        MakeColumn(this, 0, "KKar", {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")});
+    sphericalEdits_ = MakeColumn(this, 1, "KKug", {QStringLiteral("r"), theta, phi});
+    cylindricalEdits_ = MakeColumn(this, 2, "KZyl", {QStringLiteral("r"), phi, QStringLiteral("z")});
+    BindVectorEdits(cartesianEdits_[0], cartesianEdits_[1], cartesianEdits_[2], cartesian_);
+    BindVectorEdits(sphericalEdits_[0], sphericalEdits_[1], sphericalEdits_[2], spherical_);
+    BindVectorEdits(cylindricalEdits_[0], cylindricalEdits_[1], cylindricalEdits_[2], cylindrical_);
+
+    cartesianButton_ = MakeButton(this, "kartesische_Koordinaten_Button", 0);
+    sphericalButton_ = MakeButton(this, "Kugelkoordinaten_Button", 1);
+    cylindricalButton_ = MakeButton(this, "Zylinderkoordinaten_Button", 2);
+
+    conventionGroup_ = new RadioGroupBox(this);
+    conventionGroup_->setObjectName(QStringLiteral("KKugelZ_RadioGroup"));
+    conventionGroup_->setGeometry(8, 168, 256, 76);
+    conventionGroup_->SetItems(
+        {QStringLiteral("theta ist Winkel zur z-Achse"), QStringLiteral("theta ist Winkel zur xy-Ebene")});
+    conventionGroup_->SetItemIndex(0);
+    unitGroup_ = new RadioGroupBox(this);
+    unitGroup_->setObjectName(QStringLiteral("K_Rad_Deg_RadioGroup"));
+    unitGroup_->setGeometry(8, 254, 120, 76);
+    unitGroup_->SetItems({QStringLiteral("RAD"), QStringLiteral("DEG")});
+    unitGroup_->SetItemIndex(0);
+
+    // The two conventions' sketches share one place; the cylinder stands beside them.
+    const QRect sketch(264, 162, 136, 136);
+    sphereZSketch_ = MakePicture(this, "KKugelZ_Image", QStringLiteral("KKugelZ"), sketch);
+    sphereXYSketch_ = MakePicture(this, "KKugelXY_Image", QStringLiteral("KKugelXY"), sketch);
+    MakePicture(this, "KZylinder_Image", QStringLiteral("KZylinder"), sketch.translated(140, 0));
+
+    connect(cartesianButton_, &QPushButton::clicked, this,
+            Guarded([this] { kartesische_Koordinaten_ButtonClick(); }));
+    connect(sphericalButton_, &QPushButton::clicked, this,
+            Guarded([this] { Kugelkoordinaten_ButtonClick(); }));
+    connect(cylindricalButton_, &QPushButton::clicked, this,
+            Guarded([this] { Zylinderkoordinaten_ButtonClick(); }));
+    connect(conventionGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { KKugelZ_RadioGroupClick(); }));
+    connect(unitGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { K_Rad_Deg_RadioGroupClick(); }));
+
+    QWidget* previous = nullptr;
+    for (const auto* column : {&cartesianEdits_, &sphericalEdits_, &cylindricalEdits_})
+        for (QLineEdit* edit : *column) {
+            if (previous) setTabOrder(previous, edit);
+            previous = edit;
+        }
+}
+
+void CoordinatePage::ReadSettings(const IniFile& ini) {
+    // Only the two known conventions exist; a foreign number falls back to the default.
+    convention_ = ini.ReadInteger(Section, ConventionKey, 0) == 1 ? 1 : 0;
+    degreeMode_ = ini.ReadBool(Section, DegreeKey, false);
+    conventionGroup_->SetItemIndex(convention_);
+    unitGroup_->SetItemIndex(degreeMode_ ? 1 : 0);
+    ShowSketch();
+}
+
+void CoordinatePage::WriteSettings(IniFile& ini) {
+    ini.WriteInteger(Section, ConventionKey, convention_);
+    ini.WriteBool(Section, DegreeKey, degreeMode_);
+}
+
+void CoordinatePage::ApplyTexts() {
+    conventionGroup_->SetItems({Tx(94), Tx(95)});
+    cartesianButton_->setText(Tx(38));
+    sphericalButton_->setText(Tx(37));
+    cylindricalButton_->setText(Tx(39));
+    cartesianButton_->setToolTip(Tx(60));
+    sphericalButton_->setToolTip(Tx(72));
+    cylindricalButton_->setToolTip(Tx(73));
+}
+
+void CoordinatePage::StartUp() {
+    ShowSketch();
+}
+
+void CoordinatePage::ShowSketch() {
+    sphereZSketch_->setVisible(convention_ == 0);
+    sphereXYSketch_->setVisible(convention_ != 0);
+}
+
+void CoordinatePage::Read() {
+    // Typed angles are in the unit shown; the cells hold radians. An angle is converted as soon as it
+    // has been read, also when a later field fails, so that no degree value stays behind as radians.
+    struct TypedAngle {
+        VectorCell& cell;
+        int component;
+        bool stale;
+    };
+    TypedAngle angles[3] = {{spherical_, 1, spherical_.stale[1]},
+                            {spherical_, 2, spherical_.stale[2]},
+                            {cylindrical_, 1, cylindrical_.stale[1]}};
+    struct ConvertReadAngles {
+        TypedAngle (&angles)[3];
+        bool degrees;
+        ~ConvertReadAngles() {
+            if (!degrees) return;
+            for (TypedAngle& angle : angles) {
+                if (!angle.stale || angle.cell.stale[static_cast<std::size_t>(angle.component)]) continue;
+                Extended& value = angle.component == 1 ? angle.cell.value.y : angle.cell.value.z;
+                value = DegToRad(value);
+            }
+        }
+    } convert{angles, degreeMode_};
+
+    ReadVectorEdits(cartesianEdits_[0], cartesianEdits_[1], cartesianEdits_[2], cartesian_);
+    ReadVectorEdits(sphericalEdits_[0], sphericalEdits_[1], sphericalEdits_[2], spherical_);
+    ReadVectorEdits(cylindricalEdits_[0], cylindricalEdits_[1], cylindricalEdits_[2], cylindrical_);
+}
+
+void CoordinatePage::Write() {
+    WriteVectorEdits(cartesian_.value, cartesianEdits_[0], cartesianEdits_[1], cartesianEdits_[2]);
+    WriteVectorEdits(spherical_.value, sphericalEdits_[0], sphericalEdits_[1], sphericalEdits_[2]);
+    WriteVectorEdits(cylindrical_.value, cylindricalEdits_[0], cylindricalEdits_[1], cylindricalEdits_[2]);
+
+    const TVektor& k = cartesian_.value;
+    const TVektor& s = spherical_.value;
+    const TVektor& c = cylindrical_.value;
+    cartesianEdits_[0]->setToolTip(Hint(k.x, false));
+    cartesianEdits_[1]->setToolTip(Hint(k.y, false));
+    cartesianEdits_[2]->setToolTip(Hint(k.z, false));
+    sphericalEdits_[0]->setToolTip(Hint(s.x, false));
+    sphericalEdits_[1]->setToolTip(Hint(s.y, true));
+    sphericalEdits_[2]->setToolTip(Hint(s.z, true));
+    cylindricalEdits_[0]->setToolTip(Hint(c.x, false));
+    cylindricalEdits_[1]->setToolTip(Hint(c.y, true));
+    cylindricalEdits_[2]->setToolTip(Hint(c.z, false));
+
+    if (degreeMode_) {
+        const auto degrees = [](Extended radians) {
+            return QString::fromStdString(FormatNumber(Checked([&] { return RadToDeg(radians); })));
+        };
+        sphericalEdits_[1]->setText(degrees(s.y));
+        sphericalEdits_[2]->setText(degrees(s.z));
+        cylindricalEdits_[1]->setText(degrees(c.y));
+    }
+    // The writes above marked every field stale; only what the user types from now on is.
+    cartesian_.stale = {};
+    spherical_.stale = {};
+    cylindrical_.stale = {};
+}
+
+void CoordinatePage::kartesische_Koordinaten_ButtonClick() {
+    Read();
+    const TVektor k = cartesian_.value;
+    Checked([&] {
+        spherical_.value = convention_ == 0 ? KartToKugelZ(k) : KartToKugelXY(k);
+        cylindrical_.value = KartToZyl(k);
+    });
+    Write();
+}
+
+void CoordinatePage::Kugelkoordinaten_ButtonClick() {
+    Read();
+    const TVektor s = spherical_.value;
+    Checked([&] {
+        cartesian_.value = convention_ == 0 ? KugelZToKart(s) : KugelXYToKart(s);
+        cylindrical_.value = convention_ == 0 ? KugelZToZyl(s) : KugelXYToZyl(s);
+    });
+    Write();
+}
+
+void CoordinatePage::Zylinderkoordinaten_ButtonClick() {
+    Read();
+    const TVektor c = cylindrical_.value;
+    Checked([&] {
+        cartesian_.value = ZylToKart(c);
+        spherical_.value = convention_ == 0 ? ZylToKugelZ(c) : ZylToKugelXY(c);
+    });
+    Write();
+}
+
+void CoordinatePage::KKugelZ_RadioGroupClick() {
+    const int chosen = conventionGroup_->ItemIndex() == 1 ? 1 : 0;
+    if (chosen == convention_) return;
+    // Until the fields are read the old convention is in force; a field that fails leaves it shown.
+    conventionGroup_->SetItemIndex(convention_);
+    Read();
+    convention_ = chosen;
+    conventionGroup_->SetItemIndex(chosen);
+    ShowSketch();
+    const TVektor s = spherical_.value;
+    Checked([&] {
+        spherical_.value = chosen == 0 ? KartToKugelZ(KugelXYToKart(s)) : KartToKugelXY(KugelZToKart(s));
+    });
+    Write();
+}
+
+void CoordinatePage::K_Rad_Deg_RadioGroupClick() {
+    const bool chosen = unitGroup_->ItemIndex() == 1;
+    if (chosen == degreeMode_) return;
+    // Typed angles are taken in the unit that was in force before the click.
+    unitGroup_->SetItemIndex(degreeMode_ ? 1 : 0);
+    Read();
+    degreeMode_ = chosen;
+    unitGroup_->SetItemIndex(chosen ? 1 : 0);
+    Write();
+}
+
+} // namespace quillon

@@ -1,0 +1,348 @@
+#include "pages/QuaternionPage.h"
+
+#include "core/Handle.h"
+#include "pages/ArrowKeys.h"
+#include "pages/ErrorDisplay.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+const char* const FieldNames[9] = {"Re", "i", "j", "k", "Betrag", "Arg", "n1", "n2", "n3"};
+
+// The functions of q1 by caption, object name and the name QuatFunction knows (shown in the label).
+struct FunctionButton {
+    const char* caption;
+    const char* name;
+    const char* function;
+};
+
+const FunctionButton FunctionButtons[] = {
+    {"Sin", "QSin_Button", "sin"},
+    {"Cos", "QCos_Button", "cos"},
+    {"Tan", "QTan_Button", "tan"},
+    {"CoTan", "QCoTan_Button", "cotan"},
+    {"Sinh", "QSinh_Button", "sinh"},
+    {"Cosh", "QCosh_Button", "cosh"},
+    {"Tanh", "QTanh_Button", "tanh"},
+    {"Coth", "QCoth_Button", "coth"},
+    {"ArcSin", "QArcSin_Button", "arcsin"},
+    {"ArcCos", "QArcCos_Button", "arccos"},
+    {"ArcTan", "QArcTan_Button", "arctan"},
+    {"ArcCot", "QArcCot_Button", "arccot"},
+    {"ArSinh", "QArcSinh_Button", "arcsinh"},
+    {"ArCosh", "QArcCosh_Button", "arccosh"},
+    {"ArTanh", "QArTanh_Button", "artanh"},
+    {"ArCoth", "QArCoth_Button", "arcoth"},
+    {"Exp", "QExp_Button", "exp"},
+    {"ln", "QLn_Button", "ln"},
+    {"\u221A", "QSqrt_Button", "sqrt"},
+};
+
+// Also true for a quaternion so small that its squared modulus underflows: no division can use it.
+bool IsZero(const TQuat& q) {
+    return !(QuatNorm2(q) > 0);
+}
+
+} // namespace
+
+QuaternionPage::QuaternionPage(QWidget* parent) : CalcPage(parent) {
+    setObjectName(QStringLiteral("Quat_TabSheet"));
+    BuildControls();
+    BuildArrowKeys();
+}
+
+QuaternionPage::~QuaternionPage() = default;
+
+void QuaternionPage::BuildControls() {
+    auto button = [this](const QString& caption, const QString& name, auto handler) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, Guarded(handler));
+        return b;
+    };
+    auto caption = [this](const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->setSpacing(10);
+
+    // One row per quaternion: q = Re +i i +j j +k k, then modulus, argument and axis.
+    auto* fields = new QGroupBox(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(4, 4, 4, 6);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(caption(QStringLiteral("|q|")), 0, 9);
+    grid->addWidget(caption(QStringLiteral("arg")), 0, 10);
+    grid->addWidget(caption(QStringLiteral("n")), 0, 11, 1, 3);
+    // Nine numbers share a row of about 600 pixels; a narrower face lets "-1,2345E-7" fit.
+    QFont fieldFont = font();
+    fieldFont.setStretch(QFont::SemiCondensed);
+    for (int n = 0; n < 3; ++n) {
+        grid->addWidget(caption(QStringLiteral("q%1=").arg(n + 1)), n + 1, 0);
+        for (int index = 0; index < 9; ++index) {
+            auto* edit = new QLineEdit(QStringLiteral("0"), fields);
+            edit->setObjectName(
+                QStringLiteral("Q%1%2_Edit").arg(n + 1).arg(QLatin1String(FieldNames[index])));
+            edit->setMinimumWidth(40);
+            edit->setFont(fieldFont);
+            edits_[n][index] = edit;
+            if (index < 4) {
+                connect(edit, &QLineEdit::textChanged, this,
+                        Guarded([this, n, index] { FieldChanged(n, index); }));
+            } else if (index < 6) {
+                // Shows a derived value: typing there would change nothing, so it takes no typing.
+                edit->setReadOnly(true);
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+                edit->setPalette(palette);
+            } else {
+                edit->setEnabled(false);
+            }
+            // Re, +i, +j, +k take columns 1, 3, 5, 7 after their captions; a gap, then the rest.
+            const int column = index < 4 ? 1 + 2 * index : index + 5;
+            grid->addWidget(edit, n + 1, column);
+            grid->setColumnStretch(column, 1);
+        }
+        grid->addWidget(caption(QStringLiteral("+i")), n + 1, 2);
+        grid->addWidget(caption(QStringLiteral("+j")), n + 1, 4);
+        grid->addWidget(caption(QStringLiteral("+k")), n + 1, 6);
+    }
+    grid->setColumnMinimumWidth(8, 6);
+    page->addWidget(fields);
+
+    out_ = new QLabel(QStringLiteral("   "), this);
+    out_->setObjectName(QStringLiteral("QOut_Label"));
+    out_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    out_->setMinimumHeight(26);
+    QFont bold = out_->font();
+    bold.setBold(true);
+    out_->setFont(bold);
+    page->addWidget(out_);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(6);
+
+    auto* ops = new QGroupBox(this);
+    auto* opsLayout = new QVBoxLayout(ops);
+    opsLayout->setContentsMargins(6, 6, 6, 6);
+    opsLayout->setSpacing(4);
+    auto row = [&](std::initializer_list<QPushButton*> buttons) {
+        auto* layout = new QHBoxLayout;
+        layout->setSpacing(4);
+        for (QPushButton* b : buttons) {
+            b->setParent(ops);
+            layout->addWidget(b);
+        }
+        opsLayout->addLayout(layout);
+    };
+    auto operation = [this](const char* name, const QString& label) {
+        return [this, name, label] { SetResult(QuatOperation(name, q_[0], q_[1]), label); };
+    };
+    row({button(QStringLiteral("+"), QStringLiteral("QAdd_Button"),
+                operation("add", QStringLiteral("q3=q1+q2"))),
+         button(QStringLiteral("-"), QStringLiteral("QSub_Button"),
+                operation("sub", QStringLiteral("q3=q1-q2"))),
+         button(QStringLiteral("*"), QStringLiteral("QMul_Button"),
+                operation("mul", QStringLiteral("q3=q1*q2"))),
+         button(QStringLiteral("/"), QStringLiteral("QDiv_Button"), [this] { QDiv_ButtonClick(); })});
+    row({button(QStringLiteral("q1-->q2"), QStringLiteral("QCopy12_Button"),
+                [this] {
+                    q_[1] = q_[0];
+                    ShowNumber(1);
+                }),
+         button(QStringLiteral("q1<--q2"), QStringLiteral("QCopy21_Button"),
+                [this] {
+                    q_[0] = q_[1];
+                    ShowNumber(0);
+                }),
+         button(QStringLiteral("q1<--q3"), QStringLiteral("QCopy31_Button"), [this] {
+             q_[0] = q_[2];
+             ShowNumber(0);
+         })});
+    const struct {
+        const char* caption;
+        const char* name;
+        const char* hint;
+        TQuat value;
+    } constants[] = {{"C", "QClear_Button", "q1=q2=q3=0", QuatZero},
+                     {"1", "QEins_Button", "q1=q2=q3=1", QuatOne},
+                     {"i", "Qi_Button", "q1=q2=q3=i", QuatI},
+                     {"j", "Qj_Button", "q1=q2=q3=j", QuatJ},
+                     {"k", "Qk_Button", "q1=q2=q3=k", QuatK}};
+    std::vector<QPushButton*> constantButtons;
+    for (const auto& c : constants) {
+        const TQuat value = c.value;
+        QPushButton* b =
+            button(QLatin1String(c.caption), QLatin1String(c.name), [this, value] { SetAll(value); });
+        b->setToolTip(QLatin1String(c.hint));
+        constantButtons.push_back(b);
+    }
+    row({constantButtons[0], constantButtons[1], constantButtons[2], constantButtons[3], constantButtons[4]});
+    middle->addWidget(ops, 3);
+
+    // Conjugate, inverse and unit of each quaternion in place.
+    auto* each = new QGroupBox(this);
+    auto* eachGrid = new QGridLayout(each);
+    eachGrid->setContentsMargins(6, 6, 6, 6);
+    eachGrid->setSpacing(4);
+    for (int n = 0; n < 3; ++n) {
+        const QString q = QStringLiteral("q%1").arg(n + 1);
+        eachGrid->addWidget(caption(q), n, 0);
+        QPushButton* konj = button(QStringLiteral("q\u0304%1").arg(n + 1),
+                                   QStringLiteral("QKonj%1_Button").arg(n + 1), [this, n] {
+                                       q_[n] = QuatConj(q_[n]);
+                                       ShowNumber(n);
+                                       out_->clear();
+                                   });
+        konj->setToolTip(QStringLiteral("%1=konj(%1)").arg(q));
+        QPushButton* inv =
+            button(q + QStringLiteral("\u207B\u00B9"), QStringLiteral("QInv%1_Button").arg(n + 1),
+                   [this, n] { QInv_ButtonClick(n); });
+        inv->setToolTip(QStringLiteral("%1=1/%1").arg(q));
+        QPushButton* unit =
+            button(q + QStringLiteral("/|") + q + QStringLiteral("|"),
+                   QStringLiteral("QEinheit%1_Button").arg(n + 1), [this, n] { QEinheit_ButtonClick(n); });
+        unit->setToolTip(QStringLiteral("|%1|=1").arg(q));
+        for (QPushButton* b : {konj, inv, unit})
+            b->setParent(each);
+        eachGrid->addWidget(konj, n, 1);
+        eachGrid->addWidget(inv, n, 2);
+        eachGrid->addWidget(unit, n, 3);
+    }
+    middle->addWidget(each, 2);
+    page->addLayout(middle);
+
+    // The functions of q1, laid out as on the complex page.
+    auto* functions = new QGroupBox(this);
+    auto* functionGrid = new QGridLayout(functions);
+    functionGrid->setContentsMargins(6, 6, 6, 6);
+    functionGrid->setSpacing(4);
+    int position = 0;
+    for (const FunctionButton& f : FunctionButtons) {
+        const std::string name = f.function;
+        QPushButton* b = button(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, name] {
+            SetResult(QuatFunction(name, q_[0]),
+                      QStringLiteral("q3=%1(q1)").arg(QString::fromStdString(name)));
+        });
+        b->setParent(functions);
+        functionGrid->addWidget(b, position / 8, position % 8);
+        ++position;
+    }
+    QPushButton* pow2 = button(QStringLiteral("q1\u00B2"), QStringLiteral("QPow2_Button"),
+                               [this] { SetResult(QuatMul(q_[0], q_[0]), QStringLiteral("q3=q1*q1")); });
+    pow2->setParent(functions);
+    pow2->setToolTip(QStringLiteral("q1*q1"));
+    functionGrid->addWidget(pow2, 2, 3);
+    QPushButton* power = button(QStringLiteral("Power(q1,            )"), QStringLiteral("QPower_Button"),
+                                [this] { QPower_ButtonClick(); });
+    power->setParent(functions);
+    powerEdit_ = new QLineEdit(QStringLiteral("1"), this);
+    powerEdit_->setObjectName(QStringLiteral("QPower_Edit"));
+    new CaptionEdit(power, powerEdit_);
+    functionGrid->addWidget(power, 2, 4, 1, 4);
+    page->addWidget(functions);
+    page->addStretch(1);
+
+    // The style's minimum button width would make the page wider than the window.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setMinimumSize(24, 30);
+}
+
+void QuaternionPage::BuildArrowKeys() {
+    arrows_ = new ArrowKeyNavigator(this);
+    // Left and right cycle through Re, i, j, k, modulus, argument; up and down through q1, q2, q3.
+    for (int n = 0; n < 3; ++n)
+        for (int index = 0; index < 6; ++index)
+            arrows_->Add(edits_[n][index], {edits_[n][(index + 5) % 6], edits_[(n + 2) % 3][index],
+                                            edits_[(n + 1) % 3][index], edits_[n][(index + 1) % 6]});
+}
+
+// Every caption of this page is a formula or a symbol, the same in all languages.
+void QuaternionPage::ApplyTexts() {}
+
+void QuaternionPage::StartUp() {
+    changeHandling_ = true;
+    SetAll(QuatZero);
+}
+
+void QuaternionPage::FieldChanged(int n, int index) {
+    if (!changeHandling_) return;
+    ReadQuaternionField(edits_[n], q_[n], index, q_[n]);
+    // The field being typed in is left alone; the others follow it.
+    WriteQuaternionEdits(edits_[n], index, q_[n], changeHandling_);
+    out_->clear();
+}
+
+void QuaternionPage::ShowNumber(int n) {
+    WriteQuaternionEdits(edits_[n], AllQuaternionFields, q_[n], changeHandling_);
+}
+
+void QuaternionPage::SetResult(const TQuat& q3, const QString& label) {
+    q_[2] = q3;
+    ShowNumber(2);
+    out_->setText(label);
+}
+
+void QuaternionPage::SetAll(const TQuat& q) {
+    for (int n = 0; n < 3; ++n) {
+        q_[n] = q;
+        ShowNumber(n);
+    }
+    out_->clear();
+}
+
+void QuaternionPage::QDiv_ButtonClick() {
+    if (IsZero(q_[1])) {
+        out_->setText(QStringLiteral("q1/0 ?"));
+        return;
+    }
+    SetResult(QuatOperation("div", q_[0], q_[1]), QStringLiteral("q3=q1/q2"));
+}
+
+void QuaternionPage::QPower_ButtonClick() {
+    const Extended x = ReadPlainNumber(powerEdit_->text()).value_or(1);
+    // q1 = 0 to a negative power throws here, before q3 or the label is touched.
+    const TQuat q3 = QuatPower(q_[0], x);
+    SetResult(q3, QStringLiteral("Power(Q1,%1)=Q3").arg(QString::fromStdString(FormatNumber(x))));
+}
+
+void QuaternionPage::QInv_ButtonClick(int n) {
+    if (IsZero(q_[n])) {
+        out_->setText(QStringLiteral("1/0=?"));
+        return;
+    }
+    q_[n] = QuatDiv(QuatOne, q_[n]);
+    ShowNumber(n);
+    out_->clear();
+}
+
+void QuaternionPage::QEinheit_ButtonClick(int n) {
+    const QString q = QStringLiteral("|q%1|").arg(n + 1);
+    if (IsZero(q_[n])) {
+        out_->setText(q + QStringLiteral("=0"));
+        return;
+    }
+    q_[n] = QuatUnit(q_[n]);
+    ShowNumber(n);
+    out_->setText(q + QStringLiteral("=1"));
+}
+
+} // namespace quillon

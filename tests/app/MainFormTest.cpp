@@ -1,0 +1,347 @@
+#include "pages/GuiTest.h"
+
+#include "app/MainForm.h"
+#include "core/Globals.h"
+#include "core/Options.h"
+#include "text/AllText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <memory>
+
+namespace quillon::test {
+namespace {
+
+const QByteArray kNotFirst = "[Main]\nFirstStart=0\n";
+
+class MainFormTest : public GuiTest {
+protected:
+    std::unique_ptr<TCalcForm> Open() { return std::make_unique<TCalcForm>(SettingsPath()); }
+
+    // Answers the language chooser once it is shown: checks the preselection and picks `item`
+    // (or closes it with the close box when item is -1).
+    void AnswerChooser(int item) {
+        chooserShown_ = false;
+        QTimer::singleShot(0, &context_, [this, item] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return; // not shown: the test checks chooserShown_
+            ASSERT_EQ(modal->objectName(), "TLanguageForm");
+            chooserShown_ = true;
+            const auto radios = modal->findChildren<QRadioButton*>();
+            ASSERT_EQ(radios.size(), 5);
+            EXPECT_TRUE(radios[0]->isChecked()) << "German is preselected";
+            EXPECT_EQ(radios[2]->text(), QString::fromUtf8("Español  / Castellano"));
+            if (item < 0) {
+                modal->close();
+                return;
+            }
+            radios[item]->setChecked(true);
+            Find<QPushButton>(modal, "Button1")->click();
+        });
+    }
+
+    static QString Tab(const TCalcForm& window, int index) {
+        return Find<QTabWidget>(&window, "Tessaly_PageControl")->tabText(index);
+    }
+    static QAction* Item(const TCalcForm& window, const char* name) {
+        QAction* action = window.findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    static void SetPage(const TCalcForm& window, int index) {
+        Find<QTabWidget>(&window, "Tessaly_PageControl")->setCurrentIndex(index);
+    }
+    QByteArray FileText() const {
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QObject context_;
+    bool chooserShown_ = false;
+};
+
+TEST_F(MainFormTest, FirstStartAsksForTheLanguageOnTheVectorPage) {
+    AnswerChooser(0);
+    auto window = Open();
+    EXPECT_TRUE(chooserShown_);
+    EXPECT_EQ(LangIndex, 0);
+    EXPECT_EQ(Find<QTabWidget>(window.get(), "Tessaly_PageControl")->currentWidget()->objectName(),
+              "Vektor_TabSheet");
+    EXPECT_TRUE(Item(*window, "V_Save_Item")->isVisible());
+    EXPECT_TRUE(Item(*window, "V_Print_Item")->isVisible());
+    EXPECT_FALSE(Item(*window, "PLE_Save_Item")->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Quillon");
+    EXPECT_EQ(Item(*window, "File_Item")->text(), "Datei");
+    EXPECT_TRUE(FormReady);
+}
+
+TEST_F(MainFormTest, ChooserSetsTheLanguageAndClosingItKeepsTheStoredOne) {
+    AnswerChooser(3);
+    auto italian = Open();
+    EXPECT_EQ(LangIndex, 3000);
+    EXPECT_EQ(Tab(*italian, 0), "Calcolo vettoriale");
+    italian.reset();
+
+    WriteSettingsFile("[Main]\nLangIndex=4000\n");
+    AnswerChooser(-1);
+    auto portuguese = Open();
+    EXPECT_TRUE(chooserShown_);
+    EXPECT_EQ(LangIndex, 4000);
+    EXPECT_EQ(Item(*portuguese, "File_Item")->text(), "Arquivo");
+}
+
+TEST_F(MainFormTest, StoredLanguageLabelsTheWindow) {
+    struct Row {
+        const char* stored;
+        const char* file;
+        const char* vectorTab;
+    } rows[] = {{"1000", "File", "Vector calculation"},
+                {"0", "Datei", "Vektorrechnung"},
+                {"2000", "File", "Cálculo vectorial"},
+                {"7", "Datei", "Vektorrechnung"},
+                {"$3E8", "File", "Vector calculation"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        WriteSettingsFile(kNotFirst + "LangIndex=" + row.stored + "\n");
+        auto window = Open();
+        EXPECT_EQ(Item(*window, "File_Item")->text(), QString::fromUtf8(row.file));
+        EXPECT_EQ(Tab(*window, 0), QString::fromUtf8(row.vectorTab));
+        EXPECT_EQ(Tab(*window, 4), "Complex");
+        EXPECT_EQ(Tab(*window, 5), "Quaternion");
+    }
+}
+
+TEST_F(MainFormTest, EachPageSetsTheWindowSizeAndTheFileMenu) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    struct Row {
+        const char* page;
+        int width, height;
+        const char* visible; // the page's save and print items; empty: only Exit
+    } rows[] = {{"TabSheet2", 550, 495, "PLE"},          {"K_TabSheet", 550, 495, ""},
+                {"Matrix_TabSheet", 617, 495, "Matrix"}, {"Complex_TabSheet", 550, 495, ""},
+                {"Quat_TabSheet", 617, 500, ""},         {"Vektor_TabSheet", 550, 495, "V"}};
+    const QStringList owners = {"PLE", "V", "Matrix"};
+    auto* pages = Find<QTabWidget>(window.get(), "Tessaly_PageControl");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.page);
+        pages->setCurrentWidget(Find<QWidget>(window.get(), row.page));
+        EXPECT_EQ(window->size(), QSize(row.width, row.height));
+        for (const QString& owner : owners) {
+            const bool expected = owner == QLatin1String(row.visible);
+            EXPECT_EQ(Item(*window, (owner + "_Save_Item").toLatin1())->isVisible(), expected)
+                << owner.toStdString();
+            EXPECT_EQ(Item(*window, (owner + "_Print_Item").toLatin1())->isVisible(), expected)
+                << owner.toStdString();
+        }
+        const bool saving = *row.visible != '\0';
+        for (const char* item : {"N1_Item", "PrinterSetup_Item", "N2_Item"}) {
+            EXPECT_EQ(Item(*window, item)->isVisible(), saving) << item;
+        }
+        EXPECT_TRUE(Item(*window, "Exit_Item")->isVisible());
+        EXPECT_TRUE(Item(*window, "Options_Item")->isVisible());
+    }
+}
+
+TEST_F(MainFormTest, SettingsSurviveCloseAndRestart) {
+    WriteSettingsFile("[Main]\nLangIndex=0\nFirstStart=0\n[Future]\nKeep=me\n");
+    auto window = Open();
+    LangIndex = 2000;
+    FloatFormat = 3;
+    Precision = 7;
+    Digits = 2;
+    PLE_inputout = false;
+    PLE_mirror = false;
+    PLE_Intersection = false;
+    Matrix_Trennstrich = false;
+    WLinks = "FRF";
+    WRechts = "ITL";
+    SetPage(*window, 3);
+    if (auto* ax = window->findChild<QLineEdit*>(QStringLiteral("ax_Edit")))
+        ax->setText(QStringLiteral("1/3"));
+    EXPECT_TRUE(window->close());
+    window.reset();
+
+    const QByteArray text = FileText();
+    for (const char* line :
+         {"[Main]\nLangIndex=2000\nFirstStart=0\n", "[Währung]\nWLinks=FRF\nWRechts=ITL\n",
+          "PLE_inputout=0\nPLE_Clear=1\nPLE_Trennstrich=1\nPLE_mirror=0\nPLE_DistanceOut=1\nPLE_AddInfo=1\n"
+          "PLE_Intersection=0\nTabsheetIndex=3\n",
+          "[Format]\nFloatFormat=3\nCalcPrecision=7\nCalcDigits=2\n",
+          "Matrix_Clear=1\nMatrix_Trennstrich=0\n", "[Future]\nKeep=me\n"}) {
+        EXPECT_TRUE(text.contains(line)) << line << "\nin\n" << text.toStdString();
+    }
+    EXPECT_LT(text.indexOf("[Main]"), text.indexOf("[Währung]"));
+    EXPECT_LT(text.indexOf("[Währung]"), text.indexOf("[PLE]"));
+    EXPECT_LT(text.indexOf("[PLE]"), text.indexOf("[Format]"));
+    EXPECT_LT(text.indexOf("[Format]"), text.indexOf("[Matrix]"));
+    if (text.contains("Va.x=")) {
+        EXPECT_TRUE(text.contains("Va.x=0,333333333333333\n")) << text.toStdString();
+    }
+
+    ResetOptions();
+    LangIndex = 0;
+    Precision = 5;
+    Digits = 1;
+    window = Open();
+    EXPECT_EQ(LangIndex, 2000);
+    EXPECT_EQ(FloatFormat, 3);
+    EXPECT_EQ(Precision, 7);
+    EXPECT_EQ(Digits, 2);
+    EXPECT_FALSE(PLE_inputout);
+    EXPECT_TRUE(PLE_Clear);
+    EXPECT_FALSE(PLE_mirror);
+    EXPECT_FALSE(PLE_Intersection);
+    EXPECT_TRUE(Matrix_Clear);
+    EXPECT_FALSE(Matrix_Trennstrich);
+    EXPECT_EQ(WLinks, "FRF");
+    EXPECT_EQ(WRechts, "ITL");
+    EXPECT_EQ(Find<QTabWidget>(window.get(), "Tessaly_PageControl")->currentIndex(), 3);
+    EXPECT_EQ(window->size(), QSize(617, 495));
+    if (auto* ax = window->findChild<QLineEdit*>(QStringLiteral("ax_Edit"))) {
+        EXPECT_EQ(ax->text(), "0,3333333") << "restored with the stored precision";
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(MainFormTest, StoredPageIndexAndFormat) {
+    struct Row {
+        const char* file;
+        int page;
+        int format;
+    } rows[] = {{"TabsheetIndex=5", 0, 0},
+                {"TabsheetIndex=-1", 0, 0},
+                {"TabsheetIndex=4", 4, 0},
+                {"TabsheetIndex=$2", 2, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        WriteSettingsFile(kNotFirst + "[PLE]\n" + row.file + "\n[Format]\nFloatFormat=7\n");
+        auto window = Open();
+        EXPECT_EQ(Find<QTabWidget>(window.get(), "Tessaly_PageControl")->currentIndex(), row.page);
+        EXPECT_EQ(FloatFormat, row.format);
+    }
+
+    // A bool is any non-zero integer: the coordinate page opens in degrees.
+    WriteSettingsFile(kNotFirst + "[Koordinatensysteme]\nKDegMode=2\n");
+    {
+        auto window = Open();
+        if (auto* units = window->findChild<QWidget*>(QStringLiteral("K_Rad_Deg_RadioGroup"))) {
+            const auto items = units->findChildren<QRadioButton*>();
+            ASSERT_EQ(items.size(), 2);
+            EXPECT_TRUE(items[1]->isChecked()) << items[1]->text().toStdString();
+        }
+    }
+
+    // The quaternion page is stored as the vector page.
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    SetPage(*window, 5);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(FileText().contains("TabsheetIndex=0\n"));
+}
+
+TEST_F(MainFormTest, BrokenFilesGiveTheDefaults) {
+    QByteArray garbage(1 << 20, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
+    QByteArray megabyte = "[Main]\nFirstStart=0\n[Format]\n";
+    while (megabyte.size() < (1 << 20))
+        megabyte += "CalcPrecision=" + QByteArray(500, '9') + "\n";
+    struct Row {
+        const char* name;
+        QByteArray contents;
+        bool chooser;
+    } rows[] = {{"missing", QByteArray(), true},
+                {"empty", QByteArray(""), true},
+                {"binary", garbage, true},
+                {"megabyte", megabyte, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(SettingsPath());
+        if (!row.contents.isNull()) WriteSettingsFile(row.contents);
+        LangIndex = 3000;
+        Precision = 12;
+        FloatFormat = 2;
+        PLE_Clear = false;
+        Matrix_Clear = false;
+        if (row.chooser) AnswerChooser(-1);
+        auto window = Open();
+        if (row.chooser) {
+            EXPECT_TRUE(chooserShown_);
+        }
+        EXPECT_EQ(LangIndex, 0);
+        EXPECT_EQ(Precision, 5);
+        EXPECT_EQ(Digits, 1);
+        EXPECT_EQ(FloatFormat, 0);
+        EXPECT_TRUE(PLE_Clear);
+        EXPECT_TRUE(Matrix_Clear);
+        EXPECT_EQ(WLinks, "DEM");
+        EXPECT_EQ(Find<QTabWidget>(window.get(), "Tessaly_PageControl")->currentIndex(), 0);
+    }
+}
+
+TEST_F(MainFormTest, UnwritableFileIsReportedAndKeptAndTheWindowCloses) {
+    // A name that fits the folder while the temporary file beside it does not: this fails even for root.
+    const QString path = QDir(QFileInfo(SettingsPath()).path()).filePath(QString(245, 'q') + ".ini");
+    const QByteArray old = "[Main]\nFirstStart=0\nLangIndex=1000\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    TCalcForm window(path);
+    LangIndex = 0;
+    EXPECT_TRUE(window.close());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(path)) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("File name too long")) << errors[0].toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+}
+
+TEST_F(MainFormTest, FieldThatDoesNotEvaluateKeepsTheWindowOpen) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    auto* ax = window->findChild<QLineEdit*>(QStringLiteral("ax_Edit"));
+    if (ax == nullptr) GTEST_SKIP() << "the vector page has no fields yet";
+    ax->setText(QStringLiteral("2*("));
+    LangIndex = 1000;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(errors.size(), 1);
+    // The keys before the failing field are stored.
+    EXPECT_TRUE(FileText().contains("LangIndex=1000")) << FileText().toStdString();
+
+    ax->setText(QStringLiteral("2"));
+    errors.clear();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainFormTest, ExitItemClosesAndWritesTheFile) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    window->show();
+    Item(*window, "Exit_Item")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(FileText().contains("FirstStart=0"));
+    EXPECT_TRUE(FileText().contains("CalcPrecision=5"));
+}
+
+TEST_F(MainFormTest, LaterItemsAreHiddenUntilTheirDialogsExist) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    for (const char* item : {"Rates_Item", "Info_Item", "Tools_Item"})
+        EXPECT_FALSE(Item(*window, item)->isVisible()) << item;
+}
+
+} // namespace
+} // namespace quillon::test
