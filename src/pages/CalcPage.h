@@ -1,9 +1,13 @@
 #pragma once
 
+#include "pages/ErrorDisplay.h"
 #include "text/AllText.h"
 
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
+
+#include <utility>
 
 namespace quillon {
 
@@ -30,6 +34,18 @@ public:
     virtual void ApplyTexts() {}
     // The page's own start-up steps, run after the settings are read and the texts applied.
     virtual void StartUp() {}
+
+protected:
+    // A button of this page named `name` whose clicks run `handler` through the error display. It is
+    // never the default button, so Return in a field does not press it.
+    template <class Handler>
+    QPushButton* AddButton(const QString& caption, const QString& name, Handler handler) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, Guarded(std::move(handler)));
+        return button;
+    }
 };
 
 } // namespace quillon

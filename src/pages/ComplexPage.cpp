@@ -81,13 +81,6 @@ ComplexPage::ComplexPage(QWidget* parent) : CalcPage(parent) {
 ComplexPage::~ComplexPage() = default;
 
 void ComplexPage::BuildControls() {
-    auto button = [this](const QString& caption, const QString& name, auto handler) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, Guarded(handler));
-        return b;
-    };
 
     // One box per number: Re and Im above, r and phi below, the conjugate button beside.
     auto numberBox = [&](int n) {
@@ -112,8 +105,8 @@ void ComplexPage::BuildControls() {
         }
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
-        auto* adj = button(QStringLiteral("z\u0304"), QStringLiteral("CZ%1Adj_Button").arg(n + 1),
-                           [this, n] { CAdj_ButtonClick(n); });
+        auto* adj = AddButton(QStringLiteral("z\u0304"), QStringLiteral("CZ%1Adj_Button").arg(n + 1),
+                              [this, n] { CAdj_ButtonClick(n); });
         adj->setToolTip(QStringLiteral("Z%1=konj(Z%1)").arg(n + 1));
         adj->setFixedWidth(32);
         grid->addWidget(adj, 0, 4);
@@ -138,32 +131,32 @@ void ComplexPage::BuildControls() {
     opsLayout->setSpacing(4);
     auto* arith = new QHBoxLayout;
     arith->setSpacing(4);
-    arith->addWidget(button(QStringLiteral("+"), QStringLiteral("CPlus_Button"),
-                            [this] { SetResult(ComplexAdd(z_[0], z_[1]), QStringLiteral("Z1+Z2=Z3")); }));
-    arith->addWidget(button(QStringLiteral("-"), QStringLiteral("CMinus_Button"),
-                            [this] { SetResult(ComplexSub(z_[0], z_[1]), QStringLiteral("Z1-Z2=Z3")); }));
-    arith->addWidget(button(QStringLiteral("*"), QStringLiteral("CMult_Button"),
-                            [this] { SetResult(ComplexMul(z_[0], z_[1]), QStringLiteral("Z1*Z2=Z3")); }));
+    arith->addWidget(AddButton(QStringLiteral("+"), QStringLiteral("CPlus_Button"),
+                               [this] { SetResult(ComplexAdd(z_[0], z_[1]), QStringLiteral("Z1+Z2=Z3")); }));
+    arith->addWidget(AddButton(QStringLiteral("-"), QStringLiteral("CMinus_Button"),
+                               [this] { SetResult(ComplexSub(z_[0], z_[1]), QStringLiteral("Z1-Z2=Z3")); }));
+    arith->addWidget(AddButton(QStringLiteral("*"), QStringLiteral("CMult_Button"),
+                               [this] { SetResult(ComplexMul(z_[0], z_[1]), QStringLiteral("Z1*Z2=Z3")); }));
     arith->addWidget(
-        button(QStringLiteral("/"), QStringLiteral("CDiv_Button"), [this] { CDiv_ButtonClick(); }));
+        AddButton(QStringLiteral("/"), QStringLiteral("CDiv_Button"), [this] { CDiv_ButtonClick(); }));
     opsLayout->addLayout(arith);
     auto* copies = new QHBoxLayout;
     copies->setSpacing(4);
-    copies->addWidget(button(QStringLiteral("Z1--->Z2"), QStringLiteral("CZ1Z2Copy_Button"),
-                             [this] { Copy_ButtonClick(0, 1, QStringLiteral("Z2=Z1")); }));
-    copies->addWidget(button(QStringLiteral("Z1<---Z2"), QStringLiteral("CZ2Z1Copy_Button"),
-                             [this] { Copy_ButtonClick(1, 0, QStringLiteral("Z1=Z2")); }));
-    copies->addWidget(button(QStringLiteral("Z1<---Z3"), QStringLiteral("CZ3Z1Copy_Button"),
-                             [this] { Copy_ButtonClick(2, 0, QStringLiteral("Z1=Z3")); }));
+    copies->addWidget(AddButton(QStringLiteral("Z1--->Z2"), QStringLiteral("CZ1Z2Copy_Button"),
+                                [this] { Copy_ButtonClick(0, 1, QStringLiteral("Z2=Z1")); }));
+    copies->addWidget(AddButton(QStringLiteral("Z1<---Z2"), QStringLiteral("CZ2Z1Copy_Button"),
+                                [this] { Copy_ButtonClick(1, 0, QStringLiteral("Z1=Z2")); }));
+    copies->addWidget(AddButton(QStringLiteral("Z1<---Z3"), QStringLiteral("CZ3Z1Copy_Button"),
+                                [this] { Copy_ButtonClick(2, 0, QStringLiteral("Z1=Z3")); }));
     opsLayout->addLayout(copies);
     auto* constants = new QHBoxLayout;
     constants->setSpacing(4);
-    constants->addWidget(button(QStringLiteral("C"), QStringLiteral("CClear_Button"),
-                                [this] { SetAll(ComplexZero, QStringLiteral("Z1=Z2=Z3=0")); }));
-    constants->addWidget(button(QStringLiteral("1"), QStringLiteral("CEins_Button"),
-                                [this] { SetAll(ComplexOne, QStringLiteral("Z1=Z2=Z3=1")); }));
-    constants->addWidget(button(QStringLiteral("i"), QStringLiteral("Ci_Button"),
-                                [this] { SetAll(ComplexI, QStringLiteral("Z1=Z2=Z3=i")); }));
+    constants->addWidget(AddButton(QStringLiteral("C"), QStringLiteral("CClear_Button"),
+                                   [this] { SetAll(ComplexZero, QStringLiteral("Z1=Z2=Z3=0")); }));
+    constants->addWidget(AddButton(QStringLiteral("1"), QStringLiteral("CEins_Button"),
+                                   [this] { SetAll(ComplexOne, QStringLiteral("Z1=Z2=Z3=1")); }));
+    constants->addWidget(AddButton(QStringLiteral("i"), QStringLiteral("Ci_Button"),
+                                   [this] { SetAll(ComplexI, QStringLiteral("Z1=Z2=Z3=i")); }));
     radGrad_ = new RadioGroupBox(ops);
     radGrad_->setObjectName(QStringLiteral("RadGrad_RadioGroup"));
     // Side by side: two short items fit beside the three constant buttons.
@@ -196,20 +189,21 @@ void ComplexPage::BuildControls() {
     grid->setSpacing(4);
     int position = 0;
     for (const FunctionButton& f : FunctionButtons) {
-        auto* b = button(QString::fromUtf8(f.caption), QLatin1String(f.name),
-                         [this, &f] { SetResult(f.function(PolarOperand(z_[0])), QLatin1String(f.label)); });
+        auto* b = AddButton(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, &f] {
+            SetResult(f.function(PolarOperand(z_[0])), QLatin1String(f.label));
+        });
         b->setParent(functions);
         if (f.function == ComplexSqrt) b->setToolTip(QStringLiteral("Sqrt(Z1)"));
         grid->addWidget(b, position / 8, position % 8);
         ++position;
     }
-    auto* ln = button(QStringLiteral("ln"), QStringLiteral("CLn_Button"), [this] { CLn_ButtonClick(); });
-    auto* kehrwert = button(QStringLiteral("1/Z1"), QStringLiteral("CKehrwert_Button"),
-                            [this] { CKehrwert_ButtonClick(); });
+    auto* ln = AddButton(QStringLiteral("ln"), QStringLiteral("CLn_Button"), [this] { CLn_ButtonClick(); });
+    auto* kehrwert = AddButton(QStringLiteral("1/Z1"), QStringLiteral("CKehrwert_Button"),
+                               [this] { CKehrwert_ButtonClick(); });
     grid->addWidget(ln, 2, 2);
     grid->addWidget(kehrwert, 2, 3);
-    powerButton_ = button(QStringLiteral("Power(Z1,            )"), QStringLiteral("CPower_Button"),
-                          [this] { CPower_ButtonClick(); });
+    powerButton_ = AddButton(QStringLiteral("Power(Z1,            )"), QStringLiteral("CPower_Button"),
+                             [this] { CPower_ButtonClick(); });
     powerEdit_ = new QLineEdit(QStringLiteral("1"), this);
     powerEdit_->setObjectName(QStringLiteral("CPower_Edit"));
     new CaptionEdit(powerButton_, powerEdit_);

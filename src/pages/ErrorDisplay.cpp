@@ -15,7 +15,9 @@ ErrorSink& Sink() {
 
 } // namespace
 
-void SetErrorSink(ErrorSink sink) { Sink() = std::move(sink); }
+void SetErrorSink(ErrorSink sink) {
+    Sink() = std::move(sink);
+}
 
 void ShowError(const QString& message) {
     if (Sink()) {

@@ -12,8 +12,7 @@ namespace quillon {
 void RunGuarded(const std::function<void()>& handler);
 
 // Wraps a handler for connect(): connect(button, &QPushButton::clicked, this, Guarded([this] { ... }));
-template <class F>
-auto Guarded(F handler) {
+template <class F> auto Guarded(F handler) {
     return [handler]() mutable { RunGuarded(handler); };
 }
 

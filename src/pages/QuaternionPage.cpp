@@ -66,13 +66,6 @@ QuaternionPage::QuaternionPage(QWidget* parent) : CalcPage(parent) {
 QuaternionPage::~QuaternionPage() = default;
 
 void QuaternionPage::BuildControls() {
-    auto button = [this](const QString& caption, const QString& name, auto handler) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, Guarded(handler));
-        return b;
-    };
     auto caption = [this](const QString& text) {
         auto* label = new QLabel(text, this);
         label->setAlignment(Qt::AlignCenter);
@@ -156,24 +149,24 @@ void QuaternionPage::BuildControls() {
     auto operation = [this](const char* name, const QString& label) {
         return [this, name, label] { SetResult(QuatOperation(name, q_[0], q_[1]), label); };
     };
-    row({button(QStringLiteral("+"), QStringLiteral("QAdd_Button"),
-                operation("add", QStringLiteral("q3=q1+q2"))),
-         button(QStringLiteral("-"), QStringLiteral("QSub_Button"),
-                operation("sub", QStringLiteral("q3=q1-q2"))),
-         button(QStringLiteral("*"), QStringLiteral("QMul_Button"),
-                operation("mul", QStringLiteral("q3=q1*q2"))),
-         button(QStringLiteral("/"), QStringLiteral("QDiv_Button"), [this] { QDiv_ButtonClick(); })});
-    row({button(QStringLiteral("q1-->q2"), QStringLiteral("QCopy12_Button"),
-                [this] {
-                    q_[1] = q_[0];
-                    ShowNumber(1);
-                }),
-         button(QStringLiteral("q1<--q2"), QStringLiteral("QCopy21_Button"),
-                [this] {
-                    q_[0] = q_[1];
-                    ShowNumber(0);
-                }),
-         button(QStringLiteral("q1<--q3"), QStringLiteral("QCopy31_Button"), [this] {
+    row({AddButton(QStringLiteral("+"), QStringLiteral("QAdd_Button"),
+                   operation("add", QStringLiteral("q3=q1+q2"))),
+         AddButton(QStringLiteral("-"), QStringLiteral("QSub_Button"),
+                   operation("sub", QStringLiteral("q3=q1-q2"))),
+         AddButton(QStringLiteral("*"), QStringLiteral("QMul_Button"),
+                   operation("mul", QStringLiteral("q3=q1*q2"))),
+         AddButton(QStringLiteral("/"), QStringLiteral("QDiv_Button"), [this] { QDiv_ButtonClick(); })});
+    row({AddButton(QStringLiteral("q1-->q2"), QStringLiteral("QCopy12_Button"),
+                   [this] {
+                       q_[1] = q_[0];
+                       ShowNumber(1);
+                   }),
+         AddButton(QStringLiteral("q1<--q2"), QStringLiteral("QCopy21_Button"),
+                   [this] {
+                       q_[0] = q_[1];
+                       ShowNumber(0);
+                   }),
+         AddButton(QStringLiteral("q1<--q3"), QStringLiteral("QCopy31_Button"), [this] {
              q_[0] = q_[2];
              ShowNumber(0);
          })});
@@ -191,7 +184,7 @@ void QuaternionPage::BuildControls() {
     for (const auto& c : constants) {
         const TQuat value = c.value;
         QPushButton* b =
-            button(QLatin1String(c.caption), QLatin1String(c.name), [this, value] { SetAll(value); });
+            AddButton(QLatin1String(c.caption), QLatin1String(c.name), [this, value] { SetAll(value); });
         b->setToolTip(QLatin1String(c.hint));
         constantButtons.push_back(b);
     }
@@ -206,20 +199,20 @@ void QuaternionPage::BuildControls() {
     for (int n = 0; n < 3; ++n) {
         const QString q = QStringLiteral("q%1").arg(n + 1);
         eachGrid->addWidget(caption(q), n, 0);
-        QPushButton* konj = button(QStringLiteral("q\u0304%1").arg(n + 1),
-                                   QStringLiteral("QKonj%1_Button").arg(n + 1), [this, n] {
-                                       q_[n] = QuatConj(q_[n]);
-                                       ShowNumber(n);
-                                       out_->clear();
-                                   });
+        QPushButton* konj = AddButton(QStringLiteral("q\u0304%1").arg(n + 1),
+                                      QStringLiteral("QKonj%1_Button").arg(n + 1), [this, n] {
+                                          q_[n] = QuatConj(q_[n]);
+                                          ShowNumber(n);
+                                          out_->clear();
+                                      });
         konj->setToolTip(QStringLiteral("%1=konj(%1)").arg(q));
         QPushButton* inv =
-            button(q + QStringLiteral("\u207B\u00B9"), QStringLiteral("QInv%1_Button").arg(n + 1),
-                   [this, n] { QInv_ButtonClick(n); });
+            AddButton(q + QStringLiteral("\u207B\u00B9"), QStringLiteral("QInv%1_Button").arg(n + 1),
+                      [this, n] { QInv_ButtonClick(n); });
         inv->setToolTip(QStringLiteral("%1=1/%1").arg(q));
         QPushButton* unit =
-            button(q + QStringLiteral("/|") + q + QStringLiteral("|"),
-                   QStringLiteral("QEinheit%1_Button").arg(n + 1), [this, n] { QEinheit_ButtonClick(n); });
+            AddButton(q + QStringLiteral("/|") + q + QStringLiteral("|"),
+                      QStringLiteral("QEinheit%1_Button").arg(n + 1), [this, n] { QEinheit_ButtonClick(n); });
         unit->setToolTip(QStringLiteral("|%1|=1").arg(q));
         for (QPushButton* b : {konj, inv, unit})
             b->setParent(each);
@@ -238,7 +231,7 @@ void QuaternionPage::BuildControls() {
     int position = 0;
     for (const FunctionButton& f : FunctionButtons) {
         const std::string name = f.function;
-        QPushButton* b = button(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, name] {
+        QPushButton* b = AddButton(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, name] {
             SetResult(QuatFunction(name, q_[0]),
                       QStringLiteral("q3=%1(q1)").arg(QString::fromStdString(name)));
         });
@@ -246,13 +239,13 @@ void QuaternionPage::BuildControls() {
         functionGrid->addWidget(b, position / 8, position % 8);
         ++position;
     }
-    QPushButton* pow2 = button(QStringLiteral("q1\u00B2"), QStringLiteral("QPow2_Button"),
-                               [this] { SetResult(QuatMul(q_[0], q_[0]), QStringLiteral("q3=q1*q1")); });
+    QPushButton* pow2 = AddButton(QStringLiteral("q1\u00B2"), QStringLiteral("QPow2_Button"),
+                                  [this] { SetResult(QuatMul(q_[0], q_[0]), QStringLiteral("q3=q1*q1")); });
     pow2->setParent(functions);
     pow2->setToolTip(QStringLiteral("q1*q1"));
     functionGrid->addWidget(pow2, 2, 3);
-    QPushButton* power = button(QStringLiteral("Power(q1,            )"), QStringLiteral("QPower_Button"),
-                                [this] { QPower_ButtonClick(); });
+    QPushButton* power = AddButton(QStringLiteral("Power(q1,            )"), QStringLiteral("QPower_Button"),
+                                   [this] { QPower_ButtonClick(); });
     power->setParent(functions);
     powerEdit_ = new QLineEdit(QStringLiteral("1"), this);
     powerEdit_->setObjectName(QStringLiteral("QPower_Edit"));

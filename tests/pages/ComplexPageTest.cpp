@@ -20,21 +20,8 @@
 namespace quillon::test {
 namespace {
 
-class ComplexPageTest : public GuiTest {
+class ComplexPageTest : public PageTest<ComplexPage> {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        page = std::make_unique<ComplexPage>();
-        page->resize(540, 440);
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        page->StartUp();
-    }
-    void TearDown() override {
-        page.reset();
-        GuiTest::TearDown();
-    }
-
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(page.get(), name); }
     std::string Text(const char* name) const { return Edit(name)->text().toStdString(); }
     std::string Hint(const char* name) const { return Edit(name)->toolTip().toStdString(); }
@@ -54,8 +41,6 @@ protected:
         Type("CZ2Re_Edit", re);
         Type("CZ2Im_Edit", im);
     }
-
-    std::unique_ptr<ComplexPage> page;
 };
 
 TEST_F(ComplexPageTest, OperationsWriteZ3AndNameThemselvesInTheLabel) {

@@ -17,19 +17,8 @@
 namespace quillon::test {
 namespace {
 
-class CoordinatePageTest : public GuiTest {
+class CoordinatePageTest : public PageTest<CoordinatePage> {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        page = std::make_unique<CoordinatePage>();
-        page->ApplyTexts();
-        page->StartUp();
-    }
-    void TearDown() override {
-        page.reset();
-        GuiTest::TearDown();
-    }
-
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(page.get(), name); }
     void Type(const char* prefix, const QStringList& values) const {
         const char* axes[3] = {"x_Edit", "y_Edit", "z_Edit"};
@@ -56,8 +45,6 @@ protected:
     void ExpectNoErrors() const {
         EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
     }
-
-    std::unique_ptr<CoordinatePage> page;
 };
 
 TEST_F(CoordinatePageTest, CartesianPointsInBothConventions) {

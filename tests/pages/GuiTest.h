@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace quillon::test {
 
@@ -21,8 +24,7 @@ protected:
     void WriteSettingsFile(const QByteArray& contents) const;
 
     // The child named so, of type T; fails the test when there is none.
-    template <class T>
-    static T* Find(const QWidget* root, const char* name) {
+    template <class T> static T* Find(const QWidget* root, const char* name) {
         T* child = root->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(child, nullptr) << "no control named " << name;
         return child;
@@ -35,6 +37,27 @@ private:
     QTemporaryDir dir_;
     struct Saved;
     Saved* saved_ = nullptr;
+};
+
+// One calculator page on its own, at the size it has inside the main window, with the current
+// language's texts and its start-up steps done, as the window would leave it.
+template <class Page, int Width = 546, int Height = 448> class PageTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        page = std::make_unique<Page>();
+        page->resize(Width, Height);
+        page->ApplyTexts();
+        page->show();
+        QApplication::setActiveWindow(page.get());
+        page->StartUp();
+    }
+    void TearDown() override {
+        page.reset();
+        GuiTest::TearDown();
+    }
+
+    std::unique_ptr<Page> page;
 };
 
 } // namespace quillon::test

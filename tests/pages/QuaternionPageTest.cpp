@@ -16,21 +16,8 @@
 namespace quillon::test {
 namespace {
 
-class QuaternionPageTest : public GuiTest {
+class QuaternionPageTest : public PageTest<QuaternionPage, 613, 453> {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        page = std::make_unique<QuaternionPage>();
-        page->resize(607, 445);
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        page->StartUp();
-    }
-    void TearDown() override {
-        page.reset();
-        GuiTest::TearDown();
-    }
-
     QLineEdit* Edit(const std::string& name) const { return Find<QLineEdit>(page.get(), name.c_str()); }
     std::string Text(const std::string& name) const { return Edit(name)->text().toStdString(); }
     std::string Hint(const std::string& name) const { return Edit(name)->toolTip().toStdString(); }
@@ -47,8 +34,6 @@ protected:
         Type(q + "j_Edit", j);
         Type(q + "k_Edit", k);
     }
-
-    std::unique_ptr<QuaternionPage> page;
 };
 
 TEST_F(QuaternionPageTest, StartUpShowsThreeZeroQuaternionsInEveryField) {

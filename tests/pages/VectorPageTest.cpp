@@ -17,19 +17,8 @@
 namespace quillon::test {
 namespace {
 
-class VectorPageTest : public GuiTest {
+class VectorPageTest : public PageTest<VectorPage> {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        page = std::make_unique<VectorPage>();
-        page->ApplyTexts();
-        page->StartUp();
-    }
-    void TearDown() override {
-        page.reset();
-        GuiTest::TearDown();
-    }
-
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(page.get(), name); }
     QString Text(const char* name) const {
         if (auto* edit = page->findChild<QLineEdit*>(QLatin1String(name))) return edit->text();
@@ -59,8 +48,6 @@ protected:
     }
     bool Shown(const char* name) const { return !page->findChild<QWidget*>(QLatin1String(name))->isHidden(); }
     int Left(const char* name) const { return page->findChild<QWidget*>(QLatin1String(name))->x(); }
-
-    std::unique_ptr<VectorPage> page;
 };
 
 struct OperationCase {
