@@ -3,7 +3,7 @@
 # so that a second run costs nothing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev "$@")
+packages=(cmake g++ make locales libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -229,8 +229,13 @@ private:
             code_ += PiCode;
         } else if (const FunctionName* name = FindFunction(s)) {
             const std::size_t prefix = static_cast<std::size_t>(name->prefix);
-            const std::string_view argument =
-                s.size() > prefix ? s.substr(prefix, s.size() - prefix - 1) : std::string_view();
+            if (s.size() <= prefix) throw FormulaError("Der Funktion in " + Quote(s) + " fehlt das Argument");
+            // The last character is dropped as the closing bracket; were it part of the argument, as in
+            // "ln(100" with the bracket forgotten, the result would silently be that of ln(10).
+            if (s.back() != ')')
+                throw FormulaError("Nach dem Argument der Funktion in " + Quote(s) +
+                                   " fehlt die schließende Klammer");
+            const std::string_view argument = s.substr(prefix, s.size() - prefix - 1);
             if (argument.empty()) throw FormulaError("Der Funktion in " + Quote(s) + " fehlt das Argument");
             Translate(argument, below, level + 1, IsBalanced(argument));
             code_ += name->code;

@@ -10,28 +10,31 @@ int Precision = 5;
 int Digits = 1;
 char DecimalSeparator = '.';
 
+// The helpers report their floating-point events themselves, as Power does: a negative area or volume
+// is an invalid operation, a huge radius an overflow.
+
 Extended SphereSurface(Extended r) {
-    return r * (r * (4 * Pi));
+    return Checked([&] { return r * (r * (4 * Pi)); });
 }
 
 Extended RadiusFromSurface(Extended area) {
-    return std::sqrt(area / (4 * Pi));
+    return Checked([&] { return std::sqrt(area / (4 * Pi)); });
 }
 
 Extended SphereVolume(Extended r) {
-    return Power(r, 3) * (4 * Pi / 3);
+    return Checked([&] { return Power(r, 3) * (4 * Pi / 3); });
 }
 
 Extended RadiusFromVolume(Extended volume) {
-    return Power(3 * volume / (4 * Pi), 1.0L / 3);
+    return Checked([&] { return Power(3 * volume / (4 * Pi), 1.0L / 3); });
 }
 
 Extended RadToDeg(Extended x) {
-    return x / Pi * 180;
+    return Checked([&] { return x / Pi * 180; });
 }
 
 Extended DegToRad(Extended x) {
-    return x / 180 * Pi;
+    return Checked([&] { return x / 180 * Pi; });
 }
 
 namespace {

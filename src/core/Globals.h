@@ -16,6 +16,7 @@ extern int Digits;
 // The decimal separator of the user's regional settings; the application sets it at start-up.
 extern char DecimalSeparator;
 
+// Sphere and angle helpers; like Power they throw FloatError for the events they raise.
 Extended SphereSurface(Extended r);
 Extended RadiusFromSurface(Extended area);
 Extended SphereVolume(Extended r);

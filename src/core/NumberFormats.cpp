@@ -70,7 +70,12 @@ std::string Fixed(Extended x, int precision, int decimals, bool grouped) {
         const int length = std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, std::fabs(x));
         if (length <= 0 || length >= static_cast<int>(sizeof buffer))
             return FormatGeneral(x, precision, DecimalSeparator);
+        // The C library writes the decimal point of the C locale, which the GUI toolkit sets from the
+        // environment (a comma under German settings): take the digits around it, whatever it is.
         body = buffer;
+        const std::size_t point = body.find_first_not_of("0123456789");
+        if (point != std::string::npos)
+            body = body.substr(0, point) + "." + body.substr(body.find_last_not_of("0123456789") + 1);
     } else {
         // The significant digits are the coarser rounding; pad with zeros up to the decimals.
         std::string digits = x == 0 ? std::string("0") : d.digits;

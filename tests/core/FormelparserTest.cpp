@@ -131,6 +131,8 @@ TEST(FormelparserTest, RejectsMalformedTextsAndStopsAtTheFirstEvent) {
         {"2*-3", Failure::Formula}, {"2^-1", Failure::Formula}, {"--3", Failure::Formula},
         {"q", Failure::Formula}, {"2*e", Failure::Formula}, {"sin", Failure::Formula}, {"ln()", Failure::Formula},
         {"(1)(2)", Failure::Formula}, {"(1+2", Failure::Formula}, {"()", Failure::Formula}, {")", Failure::Formula},
+        // A forgotten closing bracket must not cut the argument short: ln(100 is not ln(10).
+        {"ln(100", Failure::Formula}, {"2*sin(2+3", Failure::Formula},
         {"2x", Failure::Conversion}, {"1e", Failure::Conversion}, {"2)", Failure::Conversion},
         {"1,2,3", Failure::Conversion}, {"1e+x", Failure::Conversion}, {"1#2", Failure::Conversion},
         {"1e5000", Failure::Conversion},

@@ -1,8 +1,12 @@
 #include "core/NumberFormats.h"
+#include "core/Handle.h"
 
 #include "core/NumberSettingsTest.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
 
 namespace quillon {
 namespace {
@@ -47,6 +51,24 @@ TEST_F(NumberFormatsTest, SignsZerosAndSeparators) {
     EXPECT_EQ(FormatFloat(99999.6L, FloatFormatKind::General, 5, 1), "1E5");
     ThousandSeparator = "'";
     EXPECT_EQ(FormatFloat(1234567, FloatFormatKind::Number, 10, 0), "1'234'567");
+}
+
+// The GUI toolkit sets the C locale from the environment; under German settings the C library then
+// reads and writes a decimal comma. Needs such a locale installed, otherwise skipped.
+TEST_F(NumberFormatsTest, IndependentOfTheCLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    const char* found = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"})
+        if ((found = std::setlocale(LC_ALL, name)) != nullptr) break;
+    if (found == nullptr) GTEST_SKIP() << "no locale with a decimal comma";
+    DecimalSeparator = '.';
+    // Short literals, long ones (the C library's conversion) and the fixed formats.
+    EXPECT_EQ(EvaluateText("1.5"), 1.5L);
+    EXPECT_EQ(EvaluateText("0,1e-30"), 1e-31L);
+    EXPECT_EQ(EvaluateText("1234567890,1234567890"), 1234567890.1234567890L);
+    EXPECT_EQ(FormatFloat(1234.5L, FloatFormatKind::Number, 10, 2), "1,234.50");
+    EXPECT_EQ(FormatFloat(2.25L, FloatFormatKind::Fixed, 10, 1), "2.2");
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 } // namespace

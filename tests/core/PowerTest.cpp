@@ -57,6 +57,7 @@ TEST(SphereHelpersTest, RoundTripAndFailures) {
     EXPECT_NEAR(static_cast<double>(RadiusFromSurface(SphereSurface(3))), 3.0, 1e-15);
     EXPECT_EQ(RadiusFromVolume(0), 0);
     EXPECT_THROW(RadiusFromVolume(-1), FloatError);
+    EXPECT_THROW(RadiusFromSurface(-1), FloatError);
     EXPECT_EQ(RadToDeg(Pi), 180);
     EXPECT_EQ(DegToRad(180), Pi);
 }
