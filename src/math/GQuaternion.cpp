@@ -98,7 +98,10 @@ Extended QuatArg(TQuat q) {
         const Extended m = QuatAbs(q);
         if (!(m > 0)) return Extended{0};
         const Extended c = q.Re / m;
-        return std::atan2(std::sqrt(1 - c * c), c);
+        // A real part whose square is subnormal can leave m just below |Re| and c beyond +-1; that
+        // quaternion is real, and its argument is 0 or pi rather than an invalid operation.
+        const Extended s = 1 - c * c;
+        return std::atan2(s > 0 ? std::sqrt(s) : 0, c);
     });
 }
 

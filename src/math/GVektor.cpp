@@ -11,12 +11,20 @@
 namespace quillon {
 namespace {
 
+// sqrt(1 - t²). A point whose squared components are subnormal gets an r that can round below |z|, and
+// z/r then lies just beyond ±1: such a point is on the axis, where the root's limit is 0. Without this
+// the conversions would report an invalid operation for a representable point.
+Extended CoRoot(Extended t) {
+    const Extended s = 1 - t * t;
+    return s > 0 ? std::sqrt(s) : 0;
+}
+
 // arccos and arcsin through the two-argument arc tangent, as the angle formulas expect.
 Extended ArcCos(Extended t) {
-    return std::atan2(std::sqrt(1 - t * t), t);
+    return std::atan2(CoRoot(t), t);
 }
 Extended ArcSin(Extended t) {
-    return std::atan2(t, std::sqrt(1 - t * t));
+    return std::atan2(t, CoRoot(t));
 }
 
 // The azimuth: atan2 except on the y axis and at the origin, where it is ±pi/2 by the sign of y.

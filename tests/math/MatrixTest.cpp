@@ -20,6 +20,7 @@ TEST(MatrixTest, ProductsKeepOperandOrderAndRowMajorStorage) {
     const TMatrix A{{1, 2, 0, 0, 1, 0, 0, 0, 1}}, B{{1, 0, 0, 3, 1, 0, 0, 0, 1}};
     EXPECT_TRUE(MEqual(MMul(A, B), TMatrix{{7, 2, 0, 3, 1, 0, 0, 0, 1}}));
     EXPECT_TRUE(MEqual(MMul(General, EinheitsMatrix), General));
+    EXPECT_TRUE(MEqual(MSub(General, EinheitsMatrix), TMatrix{{0, 2, 3, 0, 3, 5, 1, 0, 5}}));
     EXPECT_TRUE(VEqual(MMulVec(General, TVektor{1, 2, 3}), TVektor{14, 23, 19}));
     EXPECT_EQ(MTranspose(General)(3, 1), 3);
 }

@@ -60,6 +60,9 @@ TEST(QuaternionTest, ArgumentAndAxis) {
         {"2 + 3j", {2, 0, 3, 0}, std::atan2(3.0L, 2.0L), {0, 1, 0}},
         {"-1 + 2k", {-1, 0, 0, 2}, std::atan2(2.0L, -1.0L), {0, 0, 1}},
         {"1 + i + j + k", {1, 1, 1, 1}, Pi / 3, {third, third, third}},
+        // The squares are subnormal: the modulus rounds below the real part.
+        {"tiny positive real", {1e-2470L, 0, 0, 0}, 0, {0, 0, 0}},
+        {"tiny negative real", {-1e-2470L, 0, 0, 0}, Pi, {0, 0, 0}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

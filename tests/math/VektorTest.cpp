@@ -120,6 +120,9 @@ TEST(VektorTest, CoordinateConversionsTakeTheAxisBranches) {
         {"spherical xy to Cartesian", KugelXYToKart({2, Pi / 6, Pi / 3}), {std::sqrt(0.75L), 1.5L, 1}},
         {"cylinder to Cartesian", ZylToKart({2, -Pi / 6, -3}), {std::sqrt(3.0L), -1, -3}},
         {"back to the negative y axis", KugelZToKart({1, Pi / 2, -Pi / 2}), {0, -1, 0}},
+        // z² is subnormal, so r rounds below z and z/r lies beyond 1: still a point on the z axis.
+        {"tiny z axis from z", KartToKugelZ({0, 0, 1e-2470L}), {1e-2470L, 0, Pi / 2}},
+        {"tiny z axis from xy", KartToKugelXY({0, 0, 1e-2470L}), {1e-2470L, Pi / 2, Pi / 2}},
         // Angles beyond the reduction range have no sine or cosine left.
         {"huge azimuth", ZylToKart({1, 1e19L, 5}), {0, 0, 5}},
         {"huge polar angle", KugelZToKart({2, -1e30L, 0}), {0, 0, 0}},
