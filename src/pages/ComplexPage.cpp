@@ -57,11 +57,12 @@ QString Name(int n, int index) {
 
 // A typed negative modulus stays as typed, but the polar operations of the algebra take r > 0 for
 // granted (a quotient by it returns the dividend, a logarithm returns its operand): they get the same
-// number as (|r|, phi + pi).
+// number as (|r|, phi -+ pi). The half turn goes towards 0, so an argument typed in (-pi, pi] stays
+// there and selects the principal branch, as the same number typed in Cartesian form does.
 TComplex PolarOperand(TComplex z) {
     if (z.r < 0) {
         z.r = -z.r;
-        z.phi += Pi;
+        z.phi += z.phi > 0 ? -Pi : Pi;
     }
     return z;
 }

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace quillon {
 namespace {
 
@@ -47,9 +49,7 @@ std::array<QLineEdit*, 3> MakeColumn(QWidget* parent, int column, const char* pr
     return edits;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, int column) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
+QPushButton* Placed(QPushButton* button, int column) {
     button->setGeometry(ColumnLefts[column], ButtonTop, ColumnWidth, 30);
     return button;
 }
@@ -78,9 +78,18 @@ void CoordinatePage::BuildControls() {
     BindVectorEdits(sphericalEdits_[0], sphericalEdits_[1], sphericalEdits_[2], spherical_);
     BindVectorEdits(cylindricalEdits_[0], cylindricalEdits_[1], cylindricalEdits_[2], cylindrical_);
 
-    cartesianButton_ = MakeButton(this, "kartesische_Koordinaten_Button", 0);
-    sphericalButton_ = MakeButton(this, "Kugelkoordinaten_Button", 1);
-    cylindricalButton_ = MakeButton(this, "Zylinderkoordinaten_Button", 2);
+    cartesianButton_ = Placed(AddButton(QStringLiteral("kartesische Koordinaten"),
+                                        QStringLiteral("kartesische_Koordinaten_Button"),
+                                        [this] { kartesische_Koordinaten_ButtonClick(); }),
+                              0);
+    sphericalButton_ =
+        Placed(AddButton(QStringLiteral("Kugelkoordinaten"), QStringLiteral("Kugelkoordinaten_Button"),
+                         [this] { Kugelkoordinaten_ButtonClick(); }),
+               1);
+    cylindricalButton_ =
+        Placed(AddButton(QStringLiteral("Zylinderkoordinaten"), QStringLiteral("Zylinderkoordinaten_Button"),
+                         [this] { Zylinderkoordinaten_ButtonClick(); }),
+               2);
 
     conventionGroup_ = new RadioGroupBox(this);
     conventionGroup_->setObjectName(QStringLiteral("KKugelZ_RadioGroup"));
@@ -100,12 +109,6 @@ void CoordinatePage::BuildControls() {
     sphereXYSketch_ = MakePicture(this, "KKugelXY_Image", QStringLiteral("KKugelXY"), sketch);
     MakePicture(this, "KZylinder_Image", QStringLiteral("KZylinder"), sketch.translated(140, 0));
 
-    connect(cartesianButton_, &QPushButton::clicked, this,
-            Guarded([this] { kartesische_Koordinaten_ButtonClick(); }));
-    connect(sphericalButton_, &QPushButton::clicked, this,
-            Guarded([this] { Kugelkoordinaten_ButtonClick(); }));
-    connect(cylindricalButton_, &QPushButton::clicked, this,
-            Guarded([this] { Zylinderkoordinaten_ButtonClick(); }));
     connect(conventionGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { KKugelZ_RadioGroupClick(); }));
     connect(unitGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { K_Rad_Deg_RadioGroupClick(); }));
 
@@ -213,47 +216,53 @@ void CoordinatePage::Write() {
 
 void CoordinatePage::kartesische_Koordinaten_ButtonClick() {
     Read();
+    // Both results first: a conversion that overflows must not leave a cell that its fields do not show.
     const TVektor k = cartesian_.value;
-    Checked([&] {
-        spherical_.value = convention_ == 0 ? KartToKugelZ(k) : KartToKugelXY(k);
-        cylindrical_.value = KartToZyl(k);
+    const auto [spherical, cylindrical] = Checked([&] {
+        return std::pair{convention_ == 0 ? KartToKugelZ(k) : KartToKugelXY(k), KartToZyl(k)};
     });
+    spherical_.value = spherical;
+    cylindrical_.value = cylindrical;
     Write();
 }
 
 void CoordinatePage::Kugelkoordinaten_ButtonClick() {
     Read();
     const TVektor s = spherical_.value;
-    Checked([&] {
-        cartesian_.value = convention_ == 0 ? KugelZToKart(s) : KugelXYToKart(s);
-        cylindrical_.value = convention_ == 0 ? KugelZToZyl(s) : KugelXYToZyl(s);
+    const auto [cartesian, cylindrical] = Checked([&] {
+        return std::pair{convention_ == 0 ? KugelZToKart(s) : KugelXYToKart(s),
+                         convention_ == 0 ? KugelZToZyl(s) : KugelXYToZyl(s)};
     });
+    cartesian_.value = cartesian;
+    cylindrical_.value = cylindrical;
     Write();
 }
 
 void CoordinatePage::Zylinderkoordinaten_ButtonClick() {
     Read();
     const TVektor c = cylindrical_.value;
-    Checked([&] {
-        cartesian_.value = ZylToKart(c);
-        spherical_.value = convention_ == 0 ? ZylToKugelZ(c) : ZylToKugelXY(c);
+    const auto [cartesian, spherical] = Checked([&] {
+        return std::pair{ZylToKart(c), convention_ == 0 ? ZylToKugelZ(c) : ZylToKugelXY(c)};
     });
+    cartesian_.value = cartesian;
+    spherical_.value = spherical;
     Write();
 }
 
 void CoordinatePage::KKugelZ_RadioGroupClick() {
     const int chosen = conventionGroup_->ItemIndex() == 1 ? 1 : 0;
     if (chosen == convention_) return;
-    // Until the fields are read the old convention is in force; a field that fails leaves it shown.
+    // Until the fields are read and the point re-expressed the old convention is in force; a field that
+    // fails or a point that overflows leaves it shown, with the spherical cell still in it.
     conventionGroup_->SetItemIndex(convention_);
     Read();
+    const TVektor s = spherical_.value;
+    const TVektor reexpressed = Checked(
+        [&] { return chosen == 0 ? KartToKugelZ(KugelXYToKart(s)) : KartToKugelXY(KugelZToKart(s)); });
     convention_ = chosen;
     conventionGroup_->SetItemIndex(chosen);
     ShowSketch();
-    const TVektor s = spherical_.value;
-    Checked([&] {
-        spherical_.value = chosen == 0 ? KartToKugelZ(KugelXYToKart(s)) : KartToKugelXY(KugelZToKart(s));
-    });
+    spherical_.value = reexpressed;
     Write();
 }
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,9 +86,14 @@ void QuaternionPage::BuildControls() {
     grid->addWidget(caption(QStringLiteral("|q|")), 0, 9);
     grid->addWidget(caption(QStringLiteral("arg")), 0, 10);
     grid->addWidget(caption(QStringLiteral("n")), 0, 11, 1, 3);
-    // Nine numbers share a row of about 600 pixels; a narrower face lets "-1,2345E-7" fit.
+    // Nine numbers and four captions share a row of about 600 pixels: a narrower, slightly smaller face
+    // lets "-1,2345E-7" fit whole.
     QFont fieldFont = font();
-    fieldFont.setStretch(QFont::SemiCondensed);
+    fieldFont.setStretch(QFont::Condensed);
+    if (fieldFont.pointSizeF() > 0)
+        fieldFont.setPointSizeF(fieldFont.pointSizeF() * 0.9);
+    else
+        fieldFont.setPixelSize(std::max(8, fieldFont.pixelSize() * 9 / 10));
     for (int n = 0; n < 3; ++n) {
         grid->addWidget(caption(QStringLiteral("q%1=").arg(n + 1)), n + 1, 0);
         for (int index = 0; index < 9; ++index) {
@@ -273,7 +279,11 @@ void QuaternionPage::ApplyTexts() {}
 
 void QuaternionPage::StartUp() {
     changeHandling_ = true;
-    SetAll(QuatZero);
+    // The label keeps its blank caption until the first operation.
+    for (int n = 0; n < 3; ++n) {
+        q_[n] = QuatZero;
+        ShowNumber(n);
+    }
 }
 
 void QuaternionPage::FieldChanged(int n, int index) {

@@ -66,9 +66,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QS
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& rect, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
+QPushButton* Placed(QPushButton* button, const QRect& rect) {
     button->setGeometry(rect);
     return button;
 }
@@ -161,15 +159,26 @@ void VectorPage::BuildControls() {
     formulaImage_ = new QLabel(this);
     formulaImage_->setObjectName(QStringLiteral("Image1"));
     formulaImage_->setGeometry(ColumnA, 132, 130, 52);
-    clearButton_ = MakeButton(this, "Clear_Button", QRect(ColumnB + 40, 140, 48, 28), QStringLiteral("C"));
-    copyButton_ =
-        MakeButton(this, "Copy_Button", QRect(ColumnC, 140, EditWidth, 28), QStringLiteral("<----"));
-    calcButton_ = MakeButton(this, "V_Calc_Button", QRect(ColumnD, 140, EditWidth, 28), QString());
+    clearButton_ = Placed(
+        AddButton(QStringLiteral("C"), QStringLiteral("Clear_Button"), [this] { Clear_ButtonClick(); }),
+        QRect(ColumnB + 40, 140, 48, 28));
+    copyButton_ = Placed(
+        AddButton(QStringLiteral("<----"), QStringLiteral("Copy_Button"), [this] { Copy_ButtonClick(); }),
+        QRect(ColumnC, 140, EditWidth, 28));
+    calcButton_ = Placed(AddButton(QStringLiteral("Berechnen"), QStringLiteral("V_Calc_Button"),
+                                   [this] { V_Calc_ButtonClick(); }),
+                         QRect(ColumnD, 140, EditWidth, 28));
 
     // The memory: buttons and counter above the list, the statistics beside it.
-    msButton_ = MakeButton(this, "MS_Button", QRect(ColumnA, 200, 44, 26), QStringLiteral("MS"));
-    mPlusButton_ = MakeButton(this, "MPlus_Button", QRect(ColumnA + 48, 200, 44, 26), QStringLiteral("M+"));
-    mcButton_ = MakeButton(this, "MC_Button", QRect(ColumnA + 96, 200, 44, 26), QStringLiteral("MC"));
+    msButton_ =
+        Placed(AddButton(QStringLiteral("MS"), QStringLiteral("MS_Button"), [this] { MS_ButtonClick(); }),
+               QRect(ColumnA, 200, 44, 26));
+    mPlusButton_ = Placed(
+        AddButton(QStringLiteral("M+"), QStringLiteral("MPlus_Button"), [this] { MPlus_ButtonClick(); }),
+        QRect(ColumnA + 48, 200, 44, 26));
+    mcButton_ =
+        Placed(AddButton(QStringLiteral("MC"), QStringLiteral("MC_Button"), [this] { MC_ButtonClick(); }),
+               QRect(ColumnA + 96, 200, 44, 26));
     counterLabel_ =
         MakeLabel(this, "MemCounter_Label", QRect(ColumnA + 148, 200, 76, 26), QStringLiteral("0"));
     counterLabel_->setFrameShape(QFrame::StyledPanel);
@@ -205,13 +214,6 @@ void VectorPage::BuildControls() {
             (*s.target)[static_cast<std::size_t>(i)] = label;
         }
     }
-
-    connect(calcButton_, &QPushButton::clicked, this, Guarded([this] { V_Calc_ButtonClick(); }));
-    connect(copyButton_, &QPushButton::clicked, this, Guarded([this] { Copy_ButtonClick(); }));
-    connect(clearButton_, &QPushButton::clicked, this, Guarded([this] { Clear_ButtonClick(); }));
-    connect(msButton_, &QPushButton::clicked, this, Guarded([this] { MS_ButtonClick(); }));
-    connect(mPlusButton_, &QPushButton::clicked, this, Guarded([this] { MPlus_ButtonClick(); }));
-    connect(mcButton_, &QPushButton::clicked, this, Guarded([this] { MC_ButtonClick(); }));
 
     // Tab through the inputs column by column, as the operations read them.
     QWidget* previous = nullptr;

@@ -158,6 +158,25 @@ TEST_F(CoordinatePageTest, AFieldThatFailsStopsTheConversion) {
     EXPECT_EQ(Item("KKugelZ_RadioGroup"), 0);
 }
 
+TEST_F(CoordinatePageTest, AConversionThatOverflowsLeavesCellsAsTheFieldsShowThem) {
+    // r*r overflows on the way back to a radius: no cell may take a result that was never written.
+    Type("KKug", {"1e3000", "pi/2", "0"});
+    Click("Kugelkoordinaten_Button");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(Shown("KKar"), QStringList({"0", "0", "0"}));
+    Click("kartesische_Koordinaten_Button");
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(Shown("KKug"), QStringList({"0", "0", "1,5708"}));
+
+    // Likewise the convention stays when the point cannot be re-expressed in the new one.
+    Type("KKug", {"1e3000", "1", "1"});
+    Choose("KKugelZ_RadioGroup", 1);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(page->ThetaConvention(), 0);
+    EXPECT_EQ(Item("KKugelZ_RadioGroup"), 0);
+    EXPECT_FALSE(Find<QLabel>(page.get(), "KKugelZ_Image")->isHidden());
+}
+
 TEST_F(CoordinatePageTest, SettingsRoundTrip) {
     Choose("KKugelZ_RadioGroup", 1);
     Choose("K_Rad_Deg_RadioGroup", 1);
