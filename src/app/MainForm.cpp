@@ -127,6 +127,10 @@ void TCalcForm::BuildPages() {
     Tessaly_PageControl->addTab(Quat_TabSheet, QStringLiteral("Quaternion"));
 }
 
+std::array<CalcPage*, 6> TCalcForm::TabOrder() const {
+    return {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet};
+}
+
 SettingsPages TCalcForm::Pages() const {
     return {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet};
 }
@@ -146,8 +150,7 @@ void TCalcForm::FormCreate() {
     MainTextInit();
     Tessaly_PageControlChange();
     PageShow(Tessaly_PageControl->currentIndex());
-    for (CalcPage* page :
-         {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet})
+    for (CalcPage* page : TabOrder())
         RunGuarded([page] { page->StartUp(); });
     FormReady = true;
 
@@ -177,8 +180,7 @@ void TCalcForm::MainTextInit() {
     Exit_Item->setText(Tx(53));
     Options_Item->setText(Tx(54));
     Info_Item->setText(Tx(55));
-    for (CalcPage* page :
-         {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet})
+    for (CalcPage* page : TabOrder())
         RunGuarded([page] { page->ApplyTexts(); });
 }
 

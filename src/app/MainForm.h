@@ -14,6 +14,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
+
 class QAction;
 class QMenu;
 class QTabWidget;
@@ -56,6 +58,8 @@ private:
     void Options_ItemClick();
 
     SettingsPages Pages() const;
+    // The six pages in tab order.
+    std::array<CalcPage*, 6> TabOrder() const;
     int StoredTabsheetIndex() const;
 
     QString settingsPath_;
