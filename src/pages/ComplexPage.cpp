@@ -205,16 +205,11 @@ void ComplexPage::BuildControls() {
     grid->addWidget(kehrwert, 2, 3);
     powerButton_ = AddButton(QStringLiteral("Power(Z1,            )"), QStringLiteral("CPower_Button"),
                              [this] { CPower_ButtonClick(); });
-    powerEdit_ = new QLineEdit(QStringLiteral("1"), this);
-    powerEdit_->setObjectName(QStringLiteral("CPower_Edit"));
-    new CaptionEdit(powerButton_, powerEdit_);
+    powerEdit_ = AddExponentEdit(powerButton_, QStringLiteral("CPower_Edit"));
     grid->addWidget(powerButton_, 2, 4, 1, 4);
     page->addWidget(functions);
     page->addStretch(1);
-
-    // The style's minimum button width would make the page wider than the window.
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setMinimumSize(24, 30);
+    AllowNarrowButtons(this);
 }
 
 void ComplexPage::BuildArrowKeys() {

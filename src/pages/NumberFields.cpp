@@ -176,4 +176,16 @@ void CaptionEdit::Place() {
     edit_->setGeometry(left + 2, (button_->height() - height) / 2, std::max(width - 4, 16), height);
 }
 
+QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name) {
+    auto* edit = new QLineEdit(QStringLiteral("1"), powerButton);
+    edit->setObjectName(name);
+    new CaptionEdit(powerButton, edit);
+    return edit;
+}
+
+void AllowNarrowButtons(QWidget* page) {
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        button->setMinimumSize(24, 30);
+}
+
 } // namespace quillon

@@ -87,4 +87,10 @@ private:
     QLineEdit* edit_;
 };
 
+// The exponent field of a power button: "1" at first, sitting inside the button's caption.
+QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name);
+
+// The style's minimum button width would make the number pages wider than their windows.
+void AllowNarrowButtons(QWidget* page);
+
 } // namespace quillon

@@ -253,16 +253,11 @@ void QuaternionPage::BuildControls() {
     QPushButton* power = AddButton(QStringLiteral("Power(q1,            )"), QStringLiteral("QPower_Button"),
                                    [this] { QPower_ButtonClick(); });
     power->setParent(functions);
-    powerEdit_ = new QLineEdit(QStringLiteral("1"), this);
-    powerEdit_->setObjectName(QStringLiteral("QPower_Edit"));
-    new CaptionEdit(power, powerEdit_);
+    powerEdit_ = AddExponentEdit(power, QStringLiteral("QPower_Edit"));
     functionGrid->addWidget(power, 2, 4, 1, 4);
     page->addWidget(functions);
     page->addStretch(1);
-
-    // The style's minimum button width would make the page wider than the window.
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setMinimumSize(24, 30);
+    AllowNarrowButtons(this);
 }
 
 void QuaternionPage::BuildArrowKeys() {
