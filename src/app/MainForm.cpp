@@ -24,12 +24,12 @@
 namespace quillon {
 namespace {
 
-// Tab order of the pages; TabsheetIndex stores the first five, the quaternion page is stored as 0.
-enum PageIndex { VectorIndex, GeometryIndex, CoordinateIndex, MatrixIndex, ComplexIndex, QuaternionIndex };
+// TabsheetIndex stores the first five pages in tab order; the quaternion page is stored as 0.
+constexpr int kStoredPages = 5;
 
-QAction* NamedAction(QObject* parent, const char* name) {
+QAction* NamedAction(QObject* parent, const QString& name) {
     auto* action = new QAction(parent);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
     return action;
 }
 
@@ -50,8 +50,8 @@ TCalcForm::TCalcForm(const QString& settingsPath, QWidget* parent)
     // Fixed single border with the system menu and the minimise box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    BuildMenu();
     BuildPages();
+    BuildMenu();
     resize(615, 450);
     FormCreate();
 }
@@ -65,35 +65,37 @@ void TCalcForm::BuildMenu() {
     File_Item = File_Menu->menuAction();
     File_Item->setObjectName(QStringLiteral("File_Item"));
 
-    PLE_Save_Item = NamedAction(this, "PLE_Save_Item");
-    V_Save_Item = NamedAction(this, "V_Save_Item");
-    Matrix_Save_Item = NamedAction(this, "Matrix_Save_Item");
-    Matrix_Print_Item = NamedAction(this, "Matrix_Print_Item");
-    PLE_Print_Item = NamedAction(this, "PLE_Print_Item");
-    V_Print_Item = NamedAction(this, "V_Print_Item");
-    PrinterSetup_Item = NamedAction(this, "PrinterSetup_Item");
-    Exit_Item = NamedAction(this, "Exit_Item");
-    for (QAction* item : {PLE_Save_Item, V_Save_Item, Matrix_Save_Item})
-        File_Menu->addAction(item);
+    // Only the shown page's pair is visible, so one save and one print item show at a time.
+    for (CalcPage* page : pages_) {
+        const QString name = page->ReportName();
+        if (name.isEmpty()) continue;
+        reportItems_.push_back({page, NamedAction(this, name + QStringLiteral("_Save_Item")),
+                                NamedAction(this, name + QStringLiteral("_Print_Item"))});
+    }
+    for (const ReportItems& items : reportItems_)
+        File_Menu->addAction(items.save);
     N1_Item = File_Menu->addSeparator();
     N1_Item->setObjectName(QStringLiteral("N1_Item"));
-    for (QAction* item : {Matrix_Print_Item, PLE_Print_Item, V_Print_Item, PrinterSetup_Item})
-        File_Menu->addAction(item);
+    for (const ReportItems& items : reportItems_)
+        File_Menu->addAction(items.print);
+    PrinterSetup_Item = NamedAction(this, QStringLiteral("PrinterSetup_Item"));
+    File_Menu->addAction(PrinterSetup_Item);
     N2_Item = File_Menu->addSeparator();
     N2_Item->setObjectName(QStringLiteral("N2_Item"));
+    Exit_Item = NamedAction(this, QStringLiteral("Exit_Item"));
     File_Menu->addAction(Exit_Item);
 
-    Options_Item = NamedAction(this, "Options_Item");
+    Options_Item = NamedAction(this, QStringLiteral("Options_Item"));
     menuBar()->addAction(Options_Item);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
     tools->setObjectName(QStringLiteral("Tools_Menu"));
     Tools_Item = tools->menuAction();
     Tools_Item->setObjectName(QStringLiteral("Tools_Item"));
-    Rates_Item = NamedAction(this, "Rates_Item");
+    Rates_Item = NamedAction(this, QStringLiteral("Rates_Item"));
     tools->addAction(Rates_Item);
 
-    Info_Item = NamedAction(this, "Info_Item");
+    Info_Item = NamedAction(this, QStringLiteral("Info_Item"));
     menuBar()->addAction(Info_Item);
 
     // The conversion dialog and the about box are not built yet; until then their items
@@ -112,34 +114,25 @@ void TCalcForm::BuildPages() {
     CompactTabs(Tessaly_PageControl);
     setCentralWidget(Tessaly_PageControl);
 
-    Vektor_TabSheet = new VectorPage;
-    TabSheet2 = new GeometryPage;
-    K_TabSheet = new CoordinatePage;
-    Matrix_TabSheet = new MatrixPage;
-    Complex_TabSheet = new ComplexPage;
-    Quat_TabSheet = new QuaternionPage;
-    // The captions of the complex and quaternion pages are the same in every language.
-    Tessaly_PageControl->addTab(Vektor_TabSheet, QStringLiteral("Vektorrechnung"));
-    Tessaly_PageControl->addTab(TabSheet2, QStringLiteral("Punkt, Gerade,Ebene"));
-    Tessaly_PageControl->addTab(K_TabSheet, QStringLiteral("Koordinatensysteme"));
-    Tessaly_PageControl->addTab(Matrix_TabSheet, QStringLiteral("Matrix"));
-    Tessaly_PageControl->addTab(Complex_TabSheet, QStringLiteral("Complex"));
-    Tessaly_PageControl->addTab(Quat_TabSheet, QStringLiteral("Quaternion"));
+    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage,
+              new MatrixPage, new ComplexPage,  new QuaternionPage};
+    for (CalcPage* page : pages_)
+        Tessaly_PageControl->addTab(page, page->FixedCaption());
 }
 
-std::array<CalcPage*, 6> TCalcForm::TabOrder() const {
-    return {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet};
+CalcPage* TCalcForm::CurrentPage() const {
+    return static_cast<CalcPage*>(Tessaly_PageControl->currentWidget());
 }
 
 SettingsPages TCalcForm::Pages() const {
-    return {Vektor_TabSheet, TabSheet2, K_TabSheet, Matrix_TabSheet, Complex_TabSheet, Quat_TabSheet};
+    return {pages_[0], pages_[1], pages_[2], pages_[3], pages_[4], pages_[5]};
 }
 
 void TCalcForm::FormCreate() {
     FormReady = false;
     const WindowSettings stored = ReadSettings(settingsPath_.toStdString(), Pages());
     const int tab = stored.tabsheetIndex;
-    Tessaly_PageControl->setCurrentIndex(tab >= VectorIndex && tab <= ComplexIndex ? tab : VectorIndex);
+    Tessaly_PageControl->setCurrentIndex(tab >= 0 && tab < kStoredPages ? tab : 0);
 
     if (stored.firstStart) {
         TLanguageForm chooser(this);
@@ -149,100 +142,48 @@ void TCalcForm::FormCreate() {
     PLE_mirror = true;
     MainTextInit();
     Tessaly_PageControlChange();
-    PageShow(Tessaly_PageControl->currentIndex());
-    for (CalcPage* page : TabOrder())
+    for (CalcPage* page : pages_)
         RunGuarded([page] { page->StartUp(); });
     FormReady = true;
 
-    // Connected last: start-up already ran both handlers for the restored page.
-    connect(Tessaly_PageControl, &QTabWidget::currentChanged, this, Guarded([this] {
-                Tessaly_PageControlChange();
-                PageShow(Tessaly_PageControl->currentIndex());
-            }));
+    // Connected last: start-up already ran the handler for the restored page.
+    connect(Tessaly_PageControl, &QTabWidget::currentChanged, this,
+            Guarded([this] { Tessaly_PageControlChange(); }));
 }
 
 void TCalcForm::MainTextInit() {
     setWindowTitle(Tx(0));
-    const auto caption = [this](QWidget* page, int k) {
-        Tessaly_PageControl->setTabText(Tessaly_PageControl->indexOf(page), Tx(k));
-    };
-    caption(Vektor_TabSheet, 1);
-    caption(TabSheet2, 19);
-    caption(K_TabSheet, 30);
-    caption(Matrix_TabSheet, 29);
+    for (int i = 0; i < Tessaly_PageControl->count(); ++i) {
+        const int k = static_cast<CalcPage*>(Tessaly_PageControl->widget(i))->CaptionText();
+        if (k >= 0) Tessaly_PageControl->setTabText(i, Tx(k));
+    }
     Rates_Item->setText(Tx(40));
     File_Item->setText(Tx(45));
-    for (QAction* item : {PLE_Save_Item, V_Save_Item, Matrix_Save_Item})
-        item->setText(Tx(46));
-    for (QAction* item : {PLE_Print_Item, V_Print_Item, Matrix_Print_Item})
-        item->setText(Tx(49));
+    for (const ReportItems& items : reportItems_) {
+        items.save->setText(Tx(46));
+        items.print->setText(Tx(49));
+    }
     PrinterSetup_Item->setText(Tx(51));
     Exit_Item->setText(Tx(53));
     Options_Item->setText(Tx(54));
     Info_Item->setText(Tx(55));
-    for (CalcPage* page : TabOrder())
+    for (CalcPage* page : pages_)
         RunGuarded([page] { page->ApplyTexts(); });
 }
 
 void TCalcForm::Tessaly_PageControlChange() {
-    QWidget* page = Tessaly_PageControl->currentWidget();
-    const bool ple = page == TabSheet2;
-    const bool vector = page == Vektor_TabSheet;
-    const bool matrix = page == Matrix_TabSheet;
-    PLE_Save_Item->setVisible(ple);
-    PLE_Print_Item->setVisible(ple);
-    V_Save_Item->setVisible(vector);
-    V_Print_Item->setVisible(vector);
-    Matrix_Save_Item->setVisible(matrix);
-    Matrix_Print_Item->setVisible(matrix);
-    const bool saving = ple || vector || matrix;
+    CalcPage* shown = CurrentPage();
+    bool saving = false;
+    for (const ReportItems& items : reportItems_) {
+        const bool own = items.page == shown;
+        items.save->setVisible(own);
+        items.print->setVisible(own);
+        saving = saving || own;
+    }
     N1_Item->setVisible(saving);
     PrinterSetup_Item->setVisible(saving);
     N2_Item->setVisible(saving);
-}
-
-void TCalcForm::PageShow(int index) {
-    switch (index) {
-    case VectorIndex:
-        Vektor_TabSheetShow();
-        break;
-    case GeometryIndex:
-        TabSheet2Show();
-        break;
-    case CoordinateIndex:
-        K_TabSheetShow();
-        break;
-    case MatrixIndex:
-        Matrix_TabSheetShow();
-        break;
-    case ComplexIndex:
-        Complex_TabSheetShow();
-        break;
-    case QuaternionIndex:
-        Quat_TabSheetShow();
-        break;
-    default:
-        break;
-    }
-}
-
-void TCalcForm::Vektor_TabSheetShow() {
-    setFixedSize(550, 495);
-}
-void TCalcForm::TabSheet2Show() {
-    setFixedSize(550, 495);
-}
-void TCalcForm::K_TabSheetShow() {
-    setFixedSize(550, 495);
-}
-void TCalcForm::Matrix_TabSheetShow() {
-    setFixedSize(617, 495);
-}
-void TCalcForm::Complex_TabSheetShow() {
-    setFixedSize(550, 495);
-}
-void TCalcForm::Quat_TabSheetShow() {
-    setFixedSize(617, 500);
+    setFixedSize(shown->WindowSize());
 }
 
 void TCalcForm::Exit_ItemClick() {
@@ -261,13 +202,15 @@ void TCalcForm::Options_ItemClick() {
 
 int TCalcForm::StoredTabsheetIndex() const {
     const int index = Tessaly_PageControl->currentIndex();
-    return index >= VectorIndex && index <= ComplexIndex ? index : VectorIndex;
+    return index < kStoredPages ? index : 0;
 }
 
 void TCalcForm::closeEvent(QCloseEvent* event) {
     bool pageFailed = false;
     RunGuarded([&] {
         try {
+            for (CalcPage* page : pages_)
+                page->TakeOverFields();
             WriteSettings(settingsPath_.toStdString(), Pages(), StoredTabsheetIndex());
         } catch (const SettingsFileError& error) {
             // The old file is intact; keeping the window open would not make the folder writable, and

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -46,41 +47,32 @@ private:
     void BuildPages();
 
     void FormCreate();
+    // Menu visibility and window size for the page that is shown, as that page describes itself.
     void Tessaly_PageControlChange();
-    void PageShow(int index);
-    void Vektor_TabSheetShow();
-    void TabSheet2Show();
-    void K_TabSheetShow();
-    void Matrix_TabSheetShow();
-    void Complex_TabSheetShow();
-    void Quat_TabSheetShow();
     void Exit_ItemClick();
     void Options_ItemClick();
 
+    CalcPage* CurrentPage() const;
     SettingsPages Pages() const;
-    // The six pages in tab order.
-    std::array<CalcPage*, 6> TabOrder() const;
     int StoredTabsheetIndex() const;
 
     QString settingsPath_;
 
     QTabWidget* Tessaly_PageControl = nullptr;
-    CalcPage* Vektor_TabSheet = nullptr;
-    CalcPage* TabSheet2 = nullptr;
-    CalcPage* K_TabSheet = nullptr;
-    CalcPage* Matrix_TabSheet = nullptr;
-    CalcPage* Complex_TabSheet = nullptr;
-    CalcPage* Quat_TabSheet = nullptr;
+    // In tab order; TabsheetIndex stores the first five.
+    std::array<CalcPage*, 6> pages_{};
+
+    // The save and print items of each page that offers a report, named after its ReportName().
+    struct ReportItems {
+        CalcPage* page;
+        QAction* save;
+        QAction* print;
+    };
+    std::vector<ReportItems> reportItems_;
 
     QMenu* File_Menu = nullptr;
     QAction* File_Item = nullptr;
-    QAction* PLE_Save_Item = nullptr;
-    QAction* V_Save_Item = nullptr;
-    QAction* Matrix_Save_Item = nullptr;
     QAction* N1_Item = nullptr;
-    QAction* Matrix_Print_Item = nullptr;
-    QAction* PLE_Print_Item = nullptr;
-    QAction* V_Print_Item = nullptr;
     QAction* PrinterSetup_Item = nullptr;
     QAction* N2_Item = nullptr;
     QAction* Exit_Item = nullptr;

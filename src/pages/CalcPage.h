@@ -3,8 +3,11 @@
 #include "pages/ErrorDisplay.h"
 #include "text/AllText.h"
 
+#include <QFont>
 #include <QPushButton>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -34,6 +37,24 @@ public:
     virtual void ApplyTexts() {}
     // The page's own start-up steps, run after the settings are read and the texts applied.
     virtual void StartUp() {}
+    // Shut-down, before the settings are written: the page reads every field into its state. May
+    // throw the evaluation error of a field, which keeps the window open.
+    virtual void TakeOverFields() {}
+
+    // The size of the whole window while this page is shown.
+    virtual QSize WindowSize() const { return {550, 495}; }
+    // The text number of the tab caption, or -1 where the caption is the same in every language.
+    virtual int CaptionText() const { return -1; }
+    // The caption before the texts are applied, and where CaptionText() is -1.
+    virtual QString FixedCaption() const = 0;
+
+    // The prefix of the File menu's save and print items of this page ("V" gives V_Save_Item and
+    // V_Print_Item), or empty where the page offers nothing to save or print.
+    virtual QString ReportName() const { return {}; }
+    // The lines to save or print, as the page shows them.
+    virtual QStringList ReportLines() const { return {}; }
+    // The font the report is printed in.
+    virtual QFont ReportFont() const { return font(); }
 
 protected:
     // A button of this page named `name` whose clicks run `handler` through the error display. It is

@@ -29,6 +29,7 @@ public:
     void ApplyTexts() override;
     // Switches change handling on and writes Z1..Z3 with their hints.
     void StartUp() override;
+    QString FixedCaption() const override { return QStringLiteral("Complex"); }
 
     // Zn for n = 0, 1, 2 (Z1, Z2, Z3).
     const TComplex& Number(int n) const { return z_[n]; }

@@ -25,6 +25,8 @@ public:
     void WriteSettings(IniFile& ini) override;
     void ApplyTexts() override;
     void StartUp() override;
+    QString FixedCaption() const override { return QStringLiteral("Koordinatensysteme"); }
+    int CaptionText() const override { return 30; }
 
     // 0: theta measured from the z axis, 1: from the xy plane.
     int ThetaConvention() const { return convention_; }

@@ -9,6 +9,10 @@ class GeometryPage : public CalcPage {
     Q_OBJECT
 public:
     explicit GeometryPage(QWidget* parent = nullptr);
+
+    QString FixedCaption() const override { return QStringLiteral("Punkt, Gerade,Ebene"); }
+    int CaptionText() const override { return 19; }
+    QString ReportName() const override { return QStringLiteral("PLE"); }
 };
 
 } // namespace quillon

@@ -25,6 +25,8 @@ public:
     void ApplyTexts() override;
     // Switches change handling on and shows q1 = q2 = q3 = 0 in all fields.
     void StartUp() override;
+    QString FixedCaption() const override { return QStringLiteral("Quaternion"); }
+    QSize WindowSize() const override { return {617, 500}; }
 
     // qn for n = 0, 1, 2 (q1, q2, q3).
     const TQuat& Number(int n) const { return q_[n]; }

@@ -28,6 +28,10 @@ public:
     void WriteSettings(IniFile& ini) override;
     void ApplyTexts() override;
     void StartUp() override;
+    QString FixedCaption() const override { return QStringLiteral("Vektorrechnung"); }
+    int CaptionText() const override { return 1; }
+    QString ReportName() const override { return QStringLiteral("V"); }
+    QStringList ReportLines() const override { return MemoryLines(); }
 
     // The memory holds at most this many vectors; M+ on a full memory is refused.
     static constexpr int MemoryCapacity = 1001;
