@@ -14,18 +14,18 @@
 
 namespace quillon {
 
-using ReportLines = std::vector<std::string>;
+using GeometryReport = std::vector<std::string>;
 
-ReportLines ReportPointPoint(TVektor p1, TVektor p2);
-ReportLines ReportPointLine(TVektor p, TGerade g);
+GeometryReport ReportPointPoint(TVektor p1, TVektor p2);
+GeometryReport ReportPointLine(TVektor p, TGerade g);
 // The plane in parametric form.
-ReportLines ReportPointPlane(TVektor p, TEbene e);
-ReportLines ReportLineLine(TGerade g1, TGerade g2);
-ReportLines ReportLinePlane(TGerade g, TEbene e);
-ReportLines ReportPlanePlane(TEbene e1, TEbene e2);
-ReportLines ReportPointSphere(TVektor p, TKugel k);
-ReportLines ReportLineSphere(TGerade g, TKugel k);
-ReportLines ReportPlaneSphere(TEbene e, TKugel k);
-ReportLines ReportSphereSphere(TKugel k1, TKugel k2);
+GeometryReport ReportPointPlane(TVektor p, TEbene e);
+GeometryReport ReportLineLine(TGerade g1, TGerade g2);
+GeometryReport ReportLinePlane(TGerade g, TEbene e);
+GeometryReport ReportPlanePlane(TEbene e1, TEbene e2);
+GeometryReport ReportPointSphere(TVektor p, TKugel k);
+GeometryReport ReportLineSphere(TGerade g, TKugel k);
+GeometryReport ReportPlaneSphere(TEbene e, TKugel k);
+GeometryReport ReportSphereSphere(TKugel k1, TKugel k2);
 
 } // namespace quillon
