@@ -50,6 +50,22 @@ std::string SystemReason(int error) {
     return std::strerror(error);
 }
 
+// The file a chain of symbolic links at path ends in (path itself when it is no link). A dangling
+// link gives the missing file it names, which the save then creates.
+std::string LinkTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+        if (n < 0) return path;
+        link.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = path.rfind('/');
+        path = link.front() == '/' || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
+    }
+    return {}; // a loop of links
+}
+
 [[noreturn]] void Fail(const std::string& path, const std::string& reason) {
     throw std::runtime_error(path + ": " + reason);
 }
@@ -153,14 +169,20 @@ std::string IniFile::Text() const {
 
 void IniFile::Save(const std::string& path) const {
     const std::string text = Text();
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    // A link named like the settings file stays a link: its target is what gets replaced.
+    const std::string target = LinkTarget(path);
+    if (target.empty()) Fail(path, SystemReason(ELOOP));
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
 
-    // A settings file the user made read-only stays as it is.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
-        Fail(path, SystemReason(errno));
+    // A file without its owner's write bit is the user's way of freezing the settings; that holds for
+    // root too, whom access() would let through.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+        Fail(path, SystemReason(EACCES));
 
-    std::string temp = path + ".XXXXXX";
+    std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) Fail(path, SystemReason(errno));
 
@@ -169,10 +191,18 @@ void IniFile::Save(const std::string& path) const {
         ::unlink(temp.c_str());
         Fail(path, SystemReason(error));
     };
-    // mkstemp creates the file for its owner only; a settings file is readable like any other file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    // mkstemp creates the file for its owner only: the new file takes the old one's mode (a private
+    // file stays private) and owner, or that of a new file.
+    if (exists) {
+        ::fchmod(fd, old.st_mode & 07777);
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Only root may give a file away; anyone else's new file is theirs already.
+        }
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0644 & ~mask);
+    }
 
     std::size_t written = 0;
     while (written < text.size()) {
@@ -189,7 +219,7 @@ void IniFile::Save(const std::string& path) const {
         ::unlink(temp.c_str());
         Fail(path, SystemReason(error));
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         Fail(path, SystemReason(error));

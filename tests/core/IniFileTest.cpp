@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace quillon {
 namespace {
@@ -221,6 +222,69 @@ TEST_F(IniFileTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+TEST_F(IniFileTest, SaveKeepsTheModeFollowsLinksAndLeavesFrozenFilesAlone) {
+    const std::string old = "[Main]\nLangIndex=1000\n";
+    const std::string saved = "[Main]\nLangIndex=2000\n";
+    IniFile ini;
+    ini.WriteInteger("Main", "LangIndex", 2000);
+    const auto mode = [](const std::string& path) {
+        return fs::status(path).permissions() & fs::perms::mask;
+    };
+
+    struct Row {
+        const char* name;
+        fs::perms before; // fs::perms::none: no file yet
+        bool saves;
+        fs::perms after;
+    };
+    const mode_t mask = ::umask(022);
+    const Row rows[] = {
+        {"private file stays private", fs::perms(0600), true, fs::perms(0600)},
+        {"shared file stays shared", fs::perms(0664), true, fs::perms(0664)},
+        {"new file", fs::perms::none, true, fs::perms(0644)},
+        {"read-only file is frozen", fs::perms(0444), false, fs::perms(0444)},
+        {"owner without write bit", fs::perms(0466), false, fs::perms(0466)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(Path());
+        if (row.before != fs::perms::none) {
+            Write(Path(), old);
+            fs::permissions(Path(), row.before);
+        }
+        bool failed = false;
+        try {
+            ini.Save(Path());
+        } catch (const std::runtime_error& error) {
+            failed = true;
+            EXPECT_NE(std::string(error.what()).find(Path()), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(failed, !row.saves);
+        EXPECT_EQ(Read(Path()), row.saves ? saved : old);
+        EXPECT_EQ(mode(Path()), row.after);
+    }
+    ::umask(mask);
+
+    // Through a link (relative, and a link to a link) to the real file: the links stay links.
+    fs::remove(Path());
+    fs::create_directories(dir_ / "real");
+    Write(Path("real/settings.ini"), old);
+    fs::create_symlink("real/settings.ini", Path("hop.ini"));
+    fs::create_symlink("hop.ini", Path());
+    ini.Save(Path());
+    EXPECT_TRUE(fs::is_symlink(Path()));
+    EXPECT_TRUE(fs::is_symlink(Path("hop.ini")));
+    EXPECT_EQ(Read(Path("real/settings.ini")), saved);
+
+    // A loop of links is reported, not replaced by a file.
+    fs::remove(Path("hop.ini"));
+    fs::create_symlink("Quillon.ini", Path("hop.ini"));
+    fs::remove(Path());
+    fs::create_symlink("hop.ini", Path());
+    EXPECT_THROW(ini.Save(Path()), std::runtime_error);
+    EXPECT_TRUE(fs::is_symlink(Path()));
 }
 
 } // namespace
