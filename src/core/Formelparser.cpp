@@ -488,7 +488,8 @@ TDual RunCode(const std::string& code, Extended x) {
             break;
         }
     }
-    if (size == 0) MalformedCode();
+    // A well-formed code leaves exactly its result; anything else was not made by the translator.
+    if (size != 1) MalformedCode();
     return stack[0];
 }
 

@@ -2,6 +2,8 @@
 #include "core/automatisches_differenzieren.h"
 #include "core/mehr_mathe.h"
 
+#include "core/NearL.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,8 +31,8 @@ TEST(DualTest, ArithmeticCarriesTheDerivative) {
     EXPECT_EQ(quotient.value, 0.25L);
     EXPECT_EQ(quotient.derivative, 0);
     const TDual power = DualPower({2, 1}, {3, 0}); // x^3 at 2: (8, 12)
-    EXPECT_NEAR(static_cast<double>(power.value), 8, 1e-17);
-    EXPECT_NEAR(static_cast<double>(power.derivative), 12, 1e-16);
+    EXPECT_NEAR_L(power.value, 8, 1e-17);
+    EXPECT_NEAR_L(power.derivative, 12, 1e-16);
 }
 
 TEST(DualTest, FunctionsAtTheVariable) {
@@ -77,9 +79,9 @@ TEST(DualTest, FunctionsAtTheVariable) {
         if (row.value == 0) {
             EXPECT_EQ(r.value, 0);
         } else {
-            EXPECT_NEAR(static_cast<double>(r.value / row.value), 1, 1e-17) << static_cast<double>(r.value);
+            EXPECT_NEAR_L(r.value / row.value, 1, 1e-17) << r.value;
         }
-        EXPECT_NEAR(static_cast<double>(r.derivative), static_cast<double>(row.derivative), 1e-15);
+        EXPECT_NEAR_L(r.derivative, row.derivative, 1e-15);
     }
 }
 
@@ -142,7 +144,7 @@ TEST(MehrMatheTest, NumericConventions) {
     EXPECT_EQ(Tanh(-6000), -1);
     EXPECT_EQ(arcosh(0.5L), 0);
     EXPECT_EQ(arcosh(-5), 0);
-    EXPECT_NEAR(static_cast<double>(arcosh(1e12L) - std::log(2e12L)), 0, 1e-15);
+    EXPECT_NEAR_L(arcosh(1e12L) - std::log(2e12L), 0, 1e-15);
     EXPECT_EQ(arsinh(-1), -arsinh(1));
     EXPECT_EQ(artanh(-2), -1.1e4932L);
     EXPECT_EQ(arccot(0), 0);
@@ -150,12 +152,12 @@ TEST(MehrMatheTest, NumericConventions) {
     EXPECT_EQ(sgn(0), 0);
     EXPECT_EQ(Sin(9223372036854775808.0L), 0);
     EXPECT_EQ(Cos(-9223372036854775808.0L), 0);
-    EXPECT_NEAR(static_cast<double>(Exp(1) - std::exp(1.0L)), 0, 1e-18);
+    EXPECT_NEAR_L(Exp(1) - std::exp(1.0L), 0, 1e-18);
     // The reduction by pi/2 keeps full precision next to multiples of pi/2.
     for (long double x : {Pi, 2 * Pi, 100 * Pi, 12345.678L, -0.5L, 1048575.5L}) {
         SCOPED_TRACE(static_cast<double>(x));
-        EXPECT_NEAR(static_cast<double>(Sin(x) / std::sin(x)), 1, 3e-19);
-        EXPECT_NEAR(static_cast<double>(Cos(x) / std::cos(x)), 1, 3e-19);
+        EXPECT_NEAR_L(Sin(x) / std::sin(x), 1, 3e-19);
+        EXPECT_NEAR_L(Cos(x) / std::cos(x), 1, 3e-19);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "core/FloatError.h"
 #include "core/Globals.h"
 
+#include "core/NearL.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -18,8 +20,8 @@ TEST(PowerTest, IntegralExponentsUseRepeatedSquaringSoNegativeBasesWork) {
 }
 
 TEST(PowerTest, NonIntegralExponentsGoThroughExpAndLn) {
-    EXPECT_NEAR(static_cast<double>(Power(2, 0.5L)), 1.4142135623730951, 1e-15);
-    EXPECT_NEAR(static_cast<double>(Power(27, 1.0L / 3)), 3.0, 1e-15);
+    EXPECT_NEAR_L(Power(2, 0.5L), 1.4142135623730951, 1e-15);
+    EXPECT_NEAR_L(Power(27, 1.0L / 3), 3.0, 1e-15);
 }
 
 TEST(PowerTest, EachFloatingPointEventThrowsItsKind) {
@@ -53,8 +55,8 @@ TEST(PowerTest, LeavesTheCallersPendingFlagsAlone) {
 }
 
 TEST(SphereHelpersTest, RoundTripAndFailures) {
-    EXPECT_NEAR(static_cast<double>(RadiusFromVolume(SphereVolume(2))), 2.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(RadiusFromSurface(SphereSurface(3))), 3.0, 1e-15);
+    EXPECT_NEAR_L(RadiusFromVolume(SphereVolume(2)), 2.0, 1e-15);
+    EXPECT_NEAR_L(RadiusFromSurface(SphereSurface(3)), 3.0, 1e-15);
     EXPECT_EQ(RadiusFromVolume(0), 0);
     EXPECT_THROW(RadiusFromVolume(-1), FloatError);
     EXPECT_THROW(RadiusFromSurface(-1), FloatError);

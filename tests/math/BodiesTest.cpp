@@ -1,6 +1,8 @@
 #include "math/Bodies.h"
 #include "core/FloatError.h"
 
+#include "core/NearL.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -10,9 +12,9 @@ namespace quillon {
 namespace {
 
 void ExpectNear(TVektor actual, TVektor expected, Extended tolerance = 1e-17L) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
+    EXPECT_NEAR_L(actual.x, expected.x, tolerance);
+    EXPECT_NEAR_L(actual.y, expected.y, tolerance);
+    EXPECT_NEAR_L(actual.z, expected.z, tolerance);
 }
 
 // The plane z = c, its normal v × w pointing up.
@@ -24,16 +26,16 @@ const TGerade XAxis{{0, 0, 0}, {1, 0, 0}};
 TEST(BodiesTest, FeetDistancesAndDegenerateObjects) {
     ExpectNear(LotfusspunktGerade({1, 2, 3}, {{5, 0, 0}, {2, 0, 0}}), {1, 0, 0});
     ExpectNear(LotvektorGerade({1, 2, 3}, XAxis), {0, -2, -3});
-    EXPECT_NEAR(AbstandPunktGerade({1, 3, 4}, XAxis), 5, 1e-18L);
+    EXPECT_NEAR_L(AbstandPunktGerade({1, 3, 4}, XAxis), 5, 1e-18L);
     const TGerade perpendicular = Lotgerade({1, 2, 0}, XAxis);
     ExpectNear(perpendicular.P, {1, 0, 0});
     ExpectNear(perpendicular.u, {0, -2, 0});
 
     ExpectNear(LotfusspunktEbene({1, 2, 3}, PlaneZ(1)), {1, 2, 1});
     ExpectNear(LotvektorEbene({1, 2, 3}, PlaneZ(1)), {0, 0, -2});
-    EXPECT_NEAR(AbstandPunktEbene({1, 2, 3}, PlaneZ(1)), 2, 1e-18L);
+    EXPECT_NEAR_L(AbstandPunktEbene({1, 2, 3}, PlaneZ(1)), 2, 1e-18L);
     // The sign follows v × w.
-    EXPECT_NEAR(AbstandPunktEbene({1, 2, 3}, {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}}), -2, 1e-18L);
+    EXPECT_NEAR_L(AbstandPunktEbene({1, 2, 3}, {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}}), -2, 1e-18L);
     EXPECT_EQ(AbstandPunktPunkt({1, 2, 3}, {3, 5, 9}), 7);
 
     // A zero direction has every foot at P; a plane with parallel directions has every point as its
@@ -77,7 +79,7 @@ TEST(BodiesTest, LageGeradeGeradeCodes) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         int code = -1;
-        EXPECT_NEAR(LageGeradeGerade(row.g1, row.g2, code), row.value, 1e-17L);
+        EXPECT_NEAR_L(LageGeradeGerade(row.g1, row.g2, code), row.value, 1e-17L);
         EXPECT_EQ(code, row.code);
     }
 }
@@ -98,7 +100,7 @@ TEST(BodiesTest, LageGeradeEbeneAndEbeneEbeneCodes) {
     for (const LineRow& row : lines) {
         SCOPED_TRACE(row.name);
         int code = -1;
-        EXPECT_NEAR(LageGeradeEbene(row.g, PlaneZ(0), code), row.value, 1e-17L);
+        EXPECT_NEAR_L(LageGeradeEbene(row.g, PlaneZ(0), code), row.value, 1e-17L);
         EXPECT_EQ(code, row.code);
     }
 
@@ -119,7 +121,7 @@ TEST(BodiesTest, LageGeradeEbeneAndEbeneEbeneCodes) {
     for (const PlaneRow& row : planes) {
         SCOPED_TRACE(row.name);
         int code = -1;
-        EXPECT_NEAR(LageEbeneEbene(row.e1, PlaneZ(0), code), row.value, 1e-17L);
+        EXPECT_NEAR_L(LageEbeneEbene(row.e1, PlaneZ(0), code), row.value, 1e-17L);
         EXPECT_EQ(code, row.code);
     }
 }
@@ -162,7 +164,7 @@ TEST(BodiesTest, SphereRelationCodes) {
     for (const LineRow& row : lines) {
         SCOPED_TRACE(row.name);
         int code = -1;
-        EXPECT_NEAR(LageGeradeKugel(row.g, k, code), row.x, 1e-17L);
+        EXPECT_NEAR_L(LageGeradeKugel(row.g, k, code), row.x, 1e-17L);
         EXPECT_EQ(code, row.code);
     }
 }
@@ -223,7 +225,7 @@ TEST(BodiesTest, SchnittEbeneKugelCases) {
         const TKreis c = SchnittEbeneKugel(row.e, row.k);
         ExpectNear(c.m, row.circle.m);
         ExpectNear(c.n, row.circle.n);
-        EXPECT_NEAR(c.r, row.circle.r, 1e-17L);
+        EXPECT_NEAR_L(c.r, row.circle.r, 1e-17L);
     }
 }
 
@@ -259,7 +261,7 @@ TEST(BodiesTest, SchnittKugelKugelCases) {
         const TKreis c = SchnittKugelKugel(row.k1, row.k2);
         ExpectNear(c.m, row.circle.m);
         ExpectNear(c.n, row.circle.n);
-        EXPECT_NEAR(c.r, row.circle.r, 1e-17L);
+        EXPECT_NEAR_L(c.r, row.circle.r, 1e-17L);
     }
 }
 
@@ -376,7 +378,7 @@ TEST(BodiesTest, AnglesAreFoldedIntoZeroToHalfPi) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_NEAR(row.actual, row.expected, 1e-17L);
+        EXPECT_NEAR_L(row.actual, row.expected, 1e-17L);
     }
     // A line perpendicular to the plane takes the exact branch.
     EXPECT_EQ(WinkelGeradeEbene({{1, 2, 3}, {0, 0, -2}}, PlaneZ(0)), 1.5707963267948966193L);

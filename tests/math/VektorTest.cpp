@@ -2,6 +2,8 @@
 #include "math/GMatrix.h"
 #include "math/GVektor.h"
 
+#include "core/NearL.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -21,9 +23,9 @@ void ExpectExact(TVektor actual, TVektor expected) {
 }
 
 void ExpectNear(TVektor actual, TVektor expected, Extended tolerance = 1e-17L) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
+    EXPECT_NEAR_L(actual.x, expected.x, tolerance);
+    EXPECT_NEAR_L(actual.y, expected.y, tolerance);
+    EXPECT_NEAR_L(actual.z, expected.z, tolerance);
 }
 
 TEST(VektorTest, ArithmeticKeepsOperandOrderAndSigns) {
@@ -78,7 +80,7 @@ TEST(VektorTest, AngleFallsBackToZeroWithoutLengthOrBeyondUnitCosine) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ClearFloatFlags();
-        EXPECT_NEAR(VAngle(row.a, row.b), row.angle, 1e-18L);
+        EXPECT_NEAR_L(VAngle(row.a, row.b), row.angle, 1e-18L);
         EXPECT_EQ(std::fetestexcept(Watched), 0);
     }
 }
@@ -170,7 +172,7 @@ TEST(VektorTest, GaussJordanSolvesAndInvertsWithFullPivoting) {
             Extended sum = 0;
             for (int k = 1; k <= 3; ++k)
                 sum += inv(i, k) * general(k, j);
-            EXPECT_NEAR(sum, i == j ? 1 : 0, 1e-17L) << i << "," << j;
+            EXPECT_NEAR_L(sum, i == j ? 1 : 0, 1e-17L) << i << "," << j;
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "core/NearL.h"
 
 #include "core/Globals.h"
 #include "core/IniFile.h"
@@ -274,16 +275,16 @@ TEST_F(ComplexPageTest, ATypedNegativeModulusIsTheNumberItNames) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.button);
         Click(row.button);
-        EXPECT_NEAR(static_cast<double>(page->Number(2).Re), row.re, 1e-14);
-        EXPECT_NEAR(static_cast<double>(page->Number(2).Im), row.im, 1e-14);
+        EXPECT_NEAR_L(page->Number(2).Re, row.re, 1e-14);
+        EXPECT_NEAR_L(page->Number(2).Im, row.im, 1e-14);
         EXPECT_EQ(page->Number(0).r, -4) << "Z1 itself is not touched";
     }
     // An argument typed in (-pi, pi] keeps the principal branch: -1 at the angle 1 is e^(i(1 - pi)).
     Type("CZ1r_Edit", "-1");
     Type("CZ1Phi_Edit", "1");
     Click("CLn_Button");
-    EXPECT_NEAR(static_cast<double>(page->Number(2).Re), 0, 1e-18);
-    EXPECT_NEAR(static_cast<double>(page->Number(2).Im), 1 - 3.14159265358979, 1e-14);
+    EXPECT_NEAR_L(page->Number(2).Re, 0, 1e-18);
+    EXPECT_NEAR_L(page->Number(2).Im, 1 - 3.14159265358979, 1e-14);
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -390,10 +391,10 @@ TEST_F(ComplexPageTest, SettingsKeepAllFourPartsAsStored) {
         SCOPED_TRACE(n);
         const TComplex a = page->Number(n);
         const TComplex b = fresh.Number(n);
-        EXPECT_NEAR(static_cast<double>(b.Re), static_cast<double>(a.Re), 1e-14);
-        EXPECT_NEAR(static_cast<double>(b.Im), static_cast<double>(a.Im), 1e-14);
-        EXPECT_NEAR(static_cast<double>(b.r), static_cast<double>(a.r), 1e-14);
-        EXPECT_NEAR(static_cast<double>(b.phi), static_cast<double>(a.phi), 1e-14);
+        EXPECT_NEAR_L(b.Re, a.Re, 1e-14);
+        EXPECT_NEAR_L(b.Im, a.Im, 1e-14);
+        EXPECT_NEAR_L(b.r, a.r, 1e-14);
+        EXPECT_NEAR_L(b.phi, a.phi, 1e-14);
     }
     EXPECT_EQ(fresh.Number(0).phi, 7) << "read as stored, not recomputed";
     EXPECT_EQ(Find<QLineEdit>(&fresh, "CZ1Phi_Edit")->text().toStdString(), "7");

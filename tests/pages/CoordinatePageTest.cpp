@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "core/NearL.h"
 
 #include "core/Handle.h"
 #include "core/IniFile.h"
@@ -94,7 +95,7 @@ TEST_F(CoordinatePageTest, DegreeModeTakesAndShowsDegrees) {
     ExpectNoErrors();
     EXPECT_EQ(Edit("KKarx_Edit")->text(), "1,4142");
     EXPECT_EQ(Edit("KKary_Edit")->text(), "1,4142");
-    EXPECT_NEAR(Value("KKarz_Edit"), 0, 1e-15);
+    EXPECT_NEAR_L(Value("KKarz_Edit"), 0, 1e-15);
     EXPECT_EQ(Shown("KKug"), QStringList({"2", "90", "45"}));
     EXPECT_EQ(Shown("KZyl").mid(0, 2), QStringList({"2", "45"}));
     // Hints always name the radian value.

@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "core/NearL.h"
 
 #include "core/Globals.h"
 #include "pages/ErrorDisplay.h"
@@ -40,7 +41,7 @@ TEST_F(FormulaFieldsTest, OnlyEditedComponentsAreEvaluated) {
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(cell.value.x, 0);
     EXPECT_EQ(cell.value.y, 0);
-    EXPECT_NEAR(static_cast<double>(cell.value.z), 6.283185307179586, 1e-15);
+    EXPECT_NEAR_L(cell.value.z, 6.283185307179586, 1e-15);
     EXPECT_EQ(cell.stale, (std::array<bool, 3>{}));
 
     // A clean cell reads no text at all, so it cannot fail.
@@ -79,9 +80,9 @@ TEST_F(FormulaFieldsTest, ProgramWrittenTextsReadBackAsTheirValues) {
 
     Read();
     ASSERT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_NEAR(static_cast<double>(cell.value.x), 1.2345e-5, 1e-20);
-    EXPECT_NEAR(static_cast<double>(cell.value.y), -1234.6, 1e-12);
-    EXPECT_NEAR(static_cast<double>(cell.value.z), 1e20, 1e5);
+    EXPECT_NEAR_L(cell.value.x, 1.2345e-5, 1e-20);
+    EXPECT_NEAR_L(cell.value.y, -1234.6, 1e-12);
+    EXPECT_NEAR_L(cell.value.z, 1e20, 1e5);
 
     ScalarCell scalar;
     QLineEdit edit(QStringLiteral("0"));
