@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/ensure-packages.sh
-[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+tools/configure-build.sh
 cmake --build build -j2 --target quillon
 exec build/quillon "$@"
