@@ -38,11 +38,12 @@ std::string Folded(std::string_view name) {
     return folded;
 }
 
-// A key or section name that can be written back and read again as the same line.
-bool UsableName(std::string_view name) {
+// A key or section name that can be written back and read again as the same line. A "]" ends a
+// section's header but is an ordinary character inside a key (the matrix keys are "MA[2,3]").
+bool UsableName(std::string_view name, bool section = false) {
     if (name.empty() || name.front() == '[' || name.front() == ';' || name != Trim(name)) return false;
     for (char c : name)
-        if (c == '\n' || c == '\r' || c == '\0' || c == '=' || c == ']') return false;
+        if (c == '\n' || c == '\r' || c == '\0' || c == '=' || (section && c == ']')) return false;
     return true;
 }
 
@@ -136,7 +137,7 @@ void IniFile::Parse(std::string_view text) {
             const std::size_t close = line.find(']');
             if (close == std::string_view::npos) continue;
             const std::string_view name = Trim(line.substr(1, close - 1));
-            if (!UsableName(name)) {
+            if (!UsableName(name, true)) {
                 current = nullptr;
                 continue;
             }
@@ -254,7 +255,7 @@ void IniFile::AddEntry(Section& section, std::string_view key, std::string value
 }
 
 void IniFile::EnsureSection(std::string_view section) {
-    if (UsableName(section) && Find(section) == nullptr) AddSection(section);
+    if (UsableName(section, true) && Find(section) == nullptr) AddSection(section);
 }
 
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
@@ -266,7 +267,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
 }
 
 void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
-    if (!UsableName(section) || !UsableName(key)) throw std::invalid_argument("unusable settings key");
+    if (!UsableName(section, true) || !UsableName(key)) throw std::invalid_argument("unusable settings key");
     // A value is one line; line breaks would start new keys when read back.
     std::string line(Trim(value));
     for (char& c : line)

@@ -37,8 +37,8 @@ public:
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // Replaces the key's value in place or appends the key to its section. The value is one line
     // without surrounding blanks (line breaks become blanks). A name that would not read back as
-    // itself (empty, surrounding blanks, "=", "]", a line break, a leading "[" or ";") throws
-    // std::invalid_argument.
+    // itself (empty, surrounding blanks, "=", a line break, a leading "[" or ";", a "]" in a section
+    // name) throws std::invalid_argument.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
     // Typed access with the encodings of the settings file; a missing or unconvertible value gives
