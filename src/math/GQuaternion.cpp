@@ -25,8 +25,6 @@ const NamedFunction ComplexFunctions[] = {
     {"exp", ComplexExp},        {"ln", ComplexLn},
 };
 
-// f applied in the complex plane spanned by 1 and the quaternion's own axis; a real quaternion uses the
-// i-axis.
 TQuat Reduced(ComplexFunction f, TQuat q) {
     TComplex z{q.Re, QuatImagLength(q), 0, 0};
     ComplexSync(z, false);
@@ -140,6 +138,10 @@ TQuat QuatPower(TQuat q, Extended x) {
     });
 }
 
+TQuat QuatReduced(TComplex (*f)(TComplex), TQuat q) {
+    return Checked([&] { return Reduced(f, q); });
+}
+
 TQuat QuatOperation(const std::string& name, TQuat a, TQuat b) {
     if (name == "add") return QuatAdd(a, b);
     if (name == "sub") return QuatSub(a, b);
@@ -152,7 +154,7 @@ TQuat QuatFunction(const std::string& name, TQuat q) {
     if (name == "kehrwert") return QuatDiv(QuatOne, q);
     if (name == "konj") return QuatConj(q);
     for (const NamedFunction& entry : ComplexFunctions)
-        if (name == entry.name) return Checked([&] { return Reduced(entry.f, q); });
+        if (name == entry.name) return QuatReduced(entry.f, q);
     return q;
 }
 

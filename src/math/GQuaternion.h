@@ -49,6 +49,10 @@ TQuat QuatUnit(TQuat q);
 // The modulus to the power x (quillon::Power) times cos + sin of x times the argument about the axis.
 TQuat QuatPower(TQuat q, Extended x);
 
+// The complex function f applied in the plane spanned by 1 and q's own axis; a real quaternion uses the
+// i-axis. This is what QuatFunction does for the names of complex functions.
+TQuat QuatReduced(TComplex (*f)(TComplex), TQuat q);
+
 // "add", "sub", "mul", "div" (case-sensitive); any other name returns a.
 TQuat QuatOperation(const std::string& name, TQuat a, TQuat b);
 // "kehrwert" (inverse), "konj", and the complex functions "sin", "cos", "tan", "cotan", "sinh", "cosh",

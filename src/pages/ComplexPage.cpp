@@ -22,14 +22,7 @@ namespace {
 const char* const PartNames[4] = {"Re", "Im", "r", "Phi"};
 const char* const PartKeys[4] = {"Re", "Im", "r", "phi"};
 
-// The functions of Z1 that only compute and show: caption, object name, result label, function.
-struct FunctionButton {
-    const char* caption;
-    const char* name;
-    const char* label;
-    TComplex (*function)(TComplex);
-};
-
+// The functions of Z1 that only compute and show.
 const FunctionButton FunctionButtons[] = {
     {"Sin", "CSin_Button", "Sin(Z1)=Z3", ComplexSin},
     {"Cos", "CCos_Button", "Cos(Z1)=Z3", ComplexCos},
@@ -73,7 +66,7 @@ std::string Key(int n, int index) {
 
 } // namespace
 
-ComplexPage::ComplexPage(QWidget* parent) : CalcPage(parent) {
+ComplexPage::ComplexPage(QWidget* parent) : NumberPage(parent) {
     setObjectName(QStringLiteral("Complex_TabSheet"));
     BuildControls();
     BuildArrowKeys();
@@ -93,12 +86,9 @@ void ComplexPage::BuildControls() {
         const QString captions[4] = {QStringLiteral("Re"), QStringLiteral("Im"), QStringLiteral("r"),
                                      QStringLiteral("\u03C6")};
         for (int index = 0; index < 4; ++index) {
-            auto* edit = new QLineEdit(QStringLiteral("0"), box);
-            edit->setObjectName(Name(n, index));
+            QLineEdit* edit = AddNumberField(box, Name(n, index), [this, n, index] { FieldChanged(n, index); });
             edit->setMinimumWidth(60);
             edits_[n][index] = edit;
-            connect(edit, &QLineEdit::textChanged, this,
-                    Guarded([this, n, index] { FieldChanged(n, index); }));
             auto* caption = new QLabel(captions[index], box);
             caption->setBuddy(edit);
             grid->addWidget(caption, index / 2, (index % 2) * 2);
@@ -174,30 +164,13 @@ void ComplexPage::BuildControls() {
     top->setColumnStretch(1, 1);
     page->addLayout(top);
 
-    out_ = new QLabel(QStringLiteral(" z"), this);
-    out_->setObjectName(QStringLiteral("COut_Label"));
-    out_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    out_->setMinimumHeight(26);
-    QFont bold = out_->font();
-    bold.setBold(true);
-    out_->setFont(bold);
-    page->addWidget(out_);
+    out_ = AddResultLabel(page, QStringLiteral("COut_Label"), QStringLiteral(" z"));
 
     // The functions of Z1: circular and hyperbolic, their inverses, then the rest and the power.
-    auto* functions = new QGroupBox(this);
-    auto* grid = new QGridLayout(functions);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setSpacing(4);
-    int position = 0;
-    for (const FunctionButton& f : FunctionButtons) {
-        auto* b = AddButton(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, &f] {
-            SetResult(f.function(PolarOperand(z_[0])), QLatin1String(f.label));
-        });
-        b->setParent(functions);
-        if (f.function == ComplexSqrt) b->setToolTip(QStringLiteral("Sqrt(Z1)"));
-        grid->addWidget(b, position / 8, position % 8);
-        ++position;
-    }
+    QGridLayout* grid = AddFunctionGrid(page, FunctionButtons, [this](const FunctionButton& f) {
+        SetResult(f.function(PolarOperand(z_[0])), QLatin1String(f.label));
+    });
+    findChild<QPushButton*>(QStringLiteral("CSqrt_Button"))->setToolTip(QStringLiteral("Sqrt(Z1)"));
     auto* ln = AddButton(QStringLiteral("ln"), QStringLiteral("CLn_Button"), [this] { CLn_ButtonClick(); });
     auto* kehrwert = AddButton(QStringLiteral("1/Z1"), QStringLiteral("CKehrwert_Button"),
                                [this] { CKehrwert_ButtonClick(); });
@@ -207,7 +180,6 @@ void ComplexPage::BuildControls() {
                              [this] { CPower_ButtonClick(); });
     powerEdit_ = AddExponentEdit(powerButton_, QStringLiteral("CPower_Edit"));
     grid->addWidget(powerButton_, 2, 4, 1, 4);
-    page->addWidget(functions);
     page->addStretch(1);
     AllowNarrowButtons(this);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "math/GComplex.h"
-#include "pages/CalcPage.h"
+#include "pages/NumberPage.h"
 #include "pages/NumberFields.h"
 
 #include <array>
@@ -17,7 +17,7 @@ class RadioGroupBox;
 
 // Three complex numbers Z1, Z2, Z3, each shown in Cartesian and polar form; Z1 and Z2 are the operands,
 // Z3 takes every result. The records are the page's state; the fields only display them.
-class ComplexPage : public CalcPage {
+class ComplexPage : public NumberPage {
     Q_OBJECT
 public:
     explicit ComplexPage(QWidget* parent = nullptr);
@@ -54,11 +54,8 @@ private:
 
     std::array<TComplex, 3> z_{ComplexZero, ComplexZero, ComplexZero};
     std::array<ComplexEdits, 3> edits_{};
-    // Off until start-up is done, and while the page writes into its own fields.
-    bool changeHandling_ = false;
     bool degreeMode_ = false;
 
-    QLabel* out_ = nullptr;
     QLineEdit* powerEdit_ = nullptr;
     QPushButton* powerButton_ = nullptr;
     RadioGroupBox* radGrad_ = nullptr;

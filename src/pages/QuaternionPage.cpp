@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,33 +23,27 @@ namespace {
 
 const char* const FieldNames[9] = {"Re", "i", "j", "k", "Betrag", "Arg", "n1", "n2", "n3"};
 
-// The functions of q1 by caption, object name and the name QuatFunction knows (shown in the label).
-struct FunctionButton {
-    const char* caption;
-    const char* name;
-    const char* function;
-};
-
+// The functions of q1, each the complex function of its name in the plane of q1's axis.
 const FunctionButton FunctionButtons[] = {
-    {"Sin", "QSin_Button", "sin"},
-    {"Cos", "QCos_Button", "cos"},
-    {"Tan", "QTan_Button", "tan"},
-    {"CoTan", "QCoTan_Button", "cotan"},
-    {"Sinh", "QSinh_Button", "sinh"},
-    {"Cosh", "QCosh_Button", "cosh"},
-    {"Tanh", "QTanh_Button", "tanh"},
-    {"Coth", "QCoth_Button", "coth"},
-    {"ArcSin", "QArcSin_Button", "arcsin"},
-    {"ArcCos", "QArcCos_Button", "arccos"},
-    {"ArcTan", "QArcTan_Button", "arctan"},
-    {"ArcCot", "QArcCot_Button", "arccot"},
-    {"ArSinh", "QArcSinh_Button", "arcsinh"},
-    {"ArCosh", "QArcCosh_Button", "arccosh"},
-    {"ArTanh", "QArTanh_Button", "artanh"},
-    {"ArCoth", "QArCoth_Button", "arcoth"},
-    {"Exp", "QExp_Button", "exp"},
-    {"ln", "QLn_Button", "ln"},
-    {"\u221A", "QSqrt_Button", "sqrt"},
+    {"Sin", "QSin_Button", "q3=sin(q1)", ComplexSin},
+    {"Cos", "QCos_Button", "q3=cos(q1)", ComplexCos},
+    {"Tan", "QTan_Button", "q3=tan(q1)", ComplexTan},
+    {"CoTan", "QCoTan_Button", "q3=cotan(q1)", ComplexCot},
+    {"Sinh", "QSinh_Button", "q3=sinh(q1)", ComplexSinh},
+    {"Cosh", "QCosh_Button", "q3=cosh(q1)", ComplexCosh},
+    {"Tanh", "QTanh_Button", "q3=tanh(q1)", ComplexTanh},
+    {"Coth", "QCoth_Button", "q3=coth(q1)", ComplexCoth},
+    {"ArcSin", "QArcSin_Button", "q3=arcsin(q1)", ComplexArcSin},
+    {"ArcCos", "QArcCos_Button", "q3=arccos(q1)", ComplexArcCos},
+    {"ArcTan", "QArcTan_Button", "q3=arctan(q1)", ComplexArcTan},
+    {"ArcCot", "QArcCot_Button", "q3=arccot(q1)", ComplexArcCot},
+    {"ArSinh", "QArcSinh_Button", "q3=arcsinh(q1)", ComplexArSinh},
+    {"ArCosh", "QArcCosh_Button", "q3=arccosh(q1)", ComplexArCosh},
+    {"ArTanh", "QArTanh_Button", "q3=artanh(q1)", ComplexArTanh},
+    {"ArCoth", "QArCoth_Button", "q3=arcoth(q1)", ComplexArCoth},
+    {"Exp", "QExp_Button", "q3=exp(q1)", ComplexExp},
+    {"ln", "QLn_Button", "q3=ln(q1)", ComplexLn},
+    {"\u221A", "QSqrt_Button", "q3=sqrt(q1)", ComplexSqrt},
 };
 
 // Also true for a quaternion so small that its squared modulus underflows: no division can use it.
@@ -58,7 +53,7 @@ bool IsZero(const TQuat& q) {
 
 } // namespace
 
-QuaternionPage::QuaternionPage(QWidget* parent) : CalcPage(parent) {
+QuaternionPage::QuaternionPage(QWidget* parent) : NumberPage(parent) {
     setObjectName(QStringLiteral("Quat_TabSheet"));
     BuildControls();
     BuildArrowKeys();
@@ -97,22 +92,21 @@ void QuaternionPage::BuildControls() {
     for (int n = 0; n < 3; ++n) {
         grid->addWidget(caption(QStringLiteral("q%1=").arg(n + 1)), n + 1, 0);
         for (int index = 0; index < 9; ++index) {
-            auto* edit = new QLineEdit(QStringLiteral("0"), fields);
-            edit->setObjectName(
-                QStringLiteral("Q%1%2_Edit").arg(n + 1).arg(QLatin1String(FieldNames[index])));
+            const QString name = QStringLiteral("Q%1%2_Edit").arg(n + 1).arg(QLatin1String(FieldNames[index]));
+            // Only Re, i, j and k are typed in; the others show what follows from them.
+            std::function<void()> changed;
+            if (index < 4) changed = [this, n, index] { FieldChanged(n, index); };
+            QLineEdit* edit = AddNumberField(fields, name, std::move(changed));
             edit->setMinimumWidth(40);
             edit->setFont(fieldFont);
             edits_[n][index] = edit;
-            if (index < 4) {
-                connect(edit, &QLineEdit::textChanged, this,
-                        Guarded([this, n, index] { FieldChanged(n, index); }));
-            } else if (index < 6) {
+            if (index >= 4 && index < 6) {
                 // Shows a derived value: typing there would change nothing, so it takes no typing.
                 edit->setReadOnly(true);
                 QPalette palette = edit->palette();
                 palette.setColor(QPalette::Base, palette.color(QPalette::Window));
                 edit->setPalette(palette);
-            } else {
+            } else if (index >= 6) {
                 edit->setEnabled(false);
             }
             // Re, +i, +j, +k take columns 1, 3, 5, 7 after their captions; a gap, then the rest.
@@ -127,14 +121,7 @@ void QuaternionPage::BuildControls() {
     grid->setColumnMinimumWidth(8, 6);
     page->addWidget(fields);
 
-    out_ = new QLabel(QStringLiteral("   "), this);
-    out_->setObjectName(QStringLiteral("QOut_Label"));
-    out_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    out_->setMinimumHeight(26);
-    QFont bold = out_->font();
-    bold.setBold(true);
-    out_->setFont(bold);
-    page->addWidget(out_);
+    out_ = AddResultLabel(page, QStringLiteral("QOut_Label"), QStringLiteral("   "));
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(6);
@@ -152,15 +139,15 @@ void QuaternionPage::BuildControls() {
         }
         opsLayout->addLayout(layout);
     };
-    auto operation = [this](const char* name, const QString& label) {
-        return [this, name, label] { SetResult(QuatOperation(name, q_[0], q_[1]), label); };
+    auto operation = [this](TQuat (*op)(TQuat, TQuat), const QString& label) {
+        return [this, op, label] { SetResult(op(q_[0], q_[1]), label); };
     };
     row({AddButton(QStringLiteral("+"), QStringLiteral("QAdd_Button"),
-                   operation("add", QStringLiteral("q3=q1+q2"))),
+                   operation(QuatAdd, QStringLiteral("q3=q1+q2"))),
          AddButton(QStringLiteral("-"), QStringLiteral("QSub_Button"),
-                   operation("sub", QStringLiteral("q3=q1-q2"))),
+                   operation(QuatSub, QStringLiteral("q3=q1-q2"))),
          AddButton(QStringLiteral("*"), QStringLiteral("QMul_Button"),
-                   operation("mul", QStringLiteral("q3=q1*q2"))),
+                   operation(QuatMul, QStringLiteral("q3=q1*q2"))),
          AddButton(QStringLiteral("/"), QStringLiteral("QDiv_Button"), [this] { QDiv_ButtonClick(); })});
     row({AddButton(QStringLiteral("q1-->q2"), QStringLiteral("QCopy12_Button"),
                    [this] {
@@ -230,21 +217,10 @@ void QuaternionPage::BuildControls() {
     page->addLayout(middle);
 
     // The functions of q1, laid out as on the complex page.
-    auto* functions = new QGroupBox(this);
-    auto* functionGrid = new QGridLayout(functions);
-    functionGrid->setContentsMargins(6, 6, 6, 6);
-    functionGrid->setSpacing(4);
-    int position = 0;
-    for (const FunctionButton& f : FunctionButtons) {
-        const std::string name = f.function;
-        QPushButton* b = AddButton(QString::fromUtf8(f.caption), QLatin1String(f.name), [this, name] {
-            SetResult(QuatFunction(name, q_[0]),
-                      QStringLiteral("q3=%1(q1)").arg(QString::fromStdString(name)));
-        });
-        b->setParent(functions);
-        functionGrid->addWidget(b, position / 8, position % 8);
-        ++position;
-    }
+    QGridLayout* functionGrid = AddFunctionGrid(page, FunctionButtons, [this](const FunctionButton& f) {
+        SetResult(QuatReduced(f.function, q_[0]), QLatin1String(f.label));
+    });
+    auto* functions = functionGrid->parentWidget();
     QPushButton* pow2 = AddButton(QStringLiteral("q1\u00B2"), QStringLiteral("QPow2_Button"),
                                   [this] { SetResult(QuatMul(q_[0], q_[0]), QStringLiteral("q3=q1*q1")); });
     pow2->setParent(functions);
@@ -255,7 +231,6 @@ void QuaternionPage::BuildControls() {
     power->setParent(functions);
     powerEdit_ = AddExponentEdit(power, QStringLiteral("QPower_Edit"));
     functionGrid->addWidget(power, 2, 4, 1, 4);
-    page->addWidget(functions);
     page->addStretch(1);
     AllowNarrowButtons(this);
 }
@@ -312,7 +287,7 @@ void QuaternionPage::QDiv_ButtonClick() {
         out_->setText(QStringLiteral("q1/0 ?"));
         return;
     }
-    SetResult(QuatOperation("div", q_[0], q_[1]), QStringLiteral("q3=q1/q2"));
+    SetResult(QuatDiv(q_[0], q_[1]), QStringLiteral("q3=q1/q2"));
 }
 
 void QuaternionPage::QPower_ButtonClick() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "math/GQuaternion.h"
-#include "pages/CalcPage.h"
+#include "pages/NumberPage.h"
 #include "pages/NumberFields.h"
 
 #include <array>
@@ -16,7 +16,7 @@ class ArrowKeyNavigator;
 
 // Three quaternions q1, q2, q3 with modulus, argument and axis; q1 and q2 are the operands, q3 takes the
 // results, and a few buttons act on one quaternion in place. Nothing of this page is stored.
-class QuaternionPage : public CalcPage {
+class QuaternionPage : public NumberPage {
     Q_OBJECT
 public:
     explicit QuaternionPage(QWidget* parent = nullptr);
@@ -48,10 +48,6 @@ private:
 
     std::array<TQuat, 3> q_{QuatZero, QuatZero, QuatZero};
     std::array<QuaternionEdits, 3> edits_{};
-    // Off until start-up is done, and while the page writes into its own fields.
-    bool changeHandling_ = false;
-
-    QLabel* out_ = nullptr;
     QLineEdit* powerEdit_ = nullptr;
     ArrowKeyNavigator* arrows_ = nullptr;
 };
