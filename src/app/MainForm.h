@@ -3,7 +3,9 @@
 // Map of Quillon. src/core: numbers <-> text (Handle), the formula parser on dual numbers, float
 // errors, the settings file; src/math: vectors, bodies, matrices, complex numbers, quaternions;
 // src/text: the five-language text table; src/pages: one widget per calculator page with its fields,
-// cells and handlers; src/app: this window, the dialogs, the settings sections (Init) and main.cpp.
+// cells and handlers, each a CalcPage that tells this window its size, caption and report, and the
+// error display (ErrorDisplay) every handler runs through; src/app: this window, the dialogs, the
+// settings sections (Init) and main.cpp.
 // One request: typing "2*pi" into ax_Edit marks component x of the vector page's cell a stale; pressing
 // V_Calc_Button runs the page's handler through the error display's guard, which reads the stale
 // components with EvaluateText (postfix code on a stack of dual numbers), computes with src/math and
@@ -15,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -24,6 +27,7 @@ class QTabWidget;
 namespace quillon {
 
 class CalcPage;
+class ReportOutput;
 
 class TCalcForm : public QMainWindow {
     Q_OBJECT
@@ -51,6 +55,8 @@ private:
     void Tessaly_PageControlChange();
     void Exit_ItemClick();
     void Options_ItemClick();
+    void Rates_ItemClick();
+    void Info_ItemClick();
 
     CalcPage* CurrentPage() const;
     SettingsPages Pages() const;
@@ -69,6 +75,8 @@ private:
         QAction* print;
     };
     std::vector<ReportItems> reportItems_;
+    // The save, print and printer setup dialogs, which ask the item's page for its lines and font.
+    std::unique_ptr<ReportOutput> reportOutput_;
 
     QMenu* File_Menu = nullptr;
     QAction* File_Item = nullptr;
