@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,6 +46,17 @@ bool UsableName(std::string_view name, bool section = false) {
     for (char c : name)
         if (c == '\n' || c == '\r' || c == '\0' || c == '=' || (section && c == ']')) return false;
     return true;
+}
+
+// The largest double as the file holds it: rounded to 15 significant digits, above the double range.
+long double LargestWrittenDouble() {
+    static const long double largest = [] {
+        std::string text = FormatGeneral(std::numeric_limits<double>::max(), 15, '.');
+        long double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    }();
+    return largest;
 }
 
 std::string SystemReason(int error) {
@@ -97,25 +109,44 @@ std::optional<long long> ParseInteger(std::string_view text) {
 } // namespace
 
 bool IniFile::Load(const std::string& path) {
+    std::string problem;
+    return Load(path, problem);
+}
+
+bool IniFile::Load(const std::string& path, std::string& problem) {
     sections_.clear();
     index_.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    std::string text;
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
-        if (n == 0) break;
-        if (text.size() + n > MaxFileSize) {
-            ok = false;
-            break;
-        }
-        text.append(buffer, n);
+    problem.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) problem = SystemReason(errno);
+        return false;
     }
-    if (std::ferror(file)) ok = false;
-    std::fclose(file);
-    if (!ok) return false;
+    std::string text;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        problem = SystemReason(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        problem = "not a regular file";
+    } else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                problem = SystemReason(errno);
+                break;
+            }
+            if (n == 0) break;
+            if (text.size() + static_cast<std::size_t>(n) > MaxFileSize) {
+                problem = "larger than " + std::to_string(MaxFileSize / (1024 * 1024)) + " MiB";
+                break;
+            }
+            text.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (!problem.empty()) return false;
     Parse(text);
     return true;
 }
@@ -268,10 +299,12 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
 
 void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
     if (!UsableName(section, true) || !UsableName(key)) throw std::invalid_argument("unusable settings key");
-    // A value is one line; line breaks would start new keys when read back.
-    std::string line(Trim(value));
+    // A value is one line; line breaks would start new keys when read back. Trimmed after they are
+    // replaced, so that the value held is the one the file gives back.
+    std::string line(value);
     for (char& c : line)
         if (c == '\n' || c == '\r' || c == '\0') c = ' ';
+    line = std::string(Trim(line));
     EnsureSection(section);
     Section& s = *Find(section);
     const auto found = s.index.find(Folded(key));
@@ -305,8 +338,18 @@ double IniFile::ReadFloat(std::string_view section, std::string_view key, double
     for (char& c : text)
         if (c == ',') c = '.';
     double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number)) return fallback;
+    const char* const last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, number);
+    if (error == std::errc::result_out_of_range && end == last) {
+        // The largest double is written rounded up to 15 digits, just beyond the double range: that
+        // text, and nothing larger, reads back as the largest double.
+        long double wide = 0;
+        const auto [wideEnd, wideError] = std::from_chars(text.data(), last, wide);
+        if (wideError == std::errc() && wideEnd == last && std::fabs(wide) > 1 &&
+            std::fabs(wide) <= LargestWrittenDouble())
+            return std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
+    }
+    if (error != std::errc() || end != last || !std::isfinite(number)) return fallback;
     return number;
 }
 
@@ -326,7 +369,11 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::WriteFloat(std::string_view section, std::string_view key, Extended value) {
     const FloatFlagsGuard guard; // narrowing an out-of-range value must not leave an event behind
-    SetValue(section, key, FormatGeneral(static_cast<double>(value), 15, DecimalSeparator));
+    double narrow = static_cast<double>(value);
+    // Beyond the double range the value is kept as the largest double of its sign rather than as "INF",
+    // which would read back as the default.
+    if (std::isinf(narrow)) narrow = std::copysign(std::numeric_limits<double>::max(), narrow);
+    SetValue(section, key, FormatGeneral(narrow, 15, DecimalSeparator));
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

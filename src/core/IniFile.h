@@ -18,7 +18,12 @@ class IniFile {
 public:
     // Reads the file; a missing or unreadable file gives an empty IniFile (returns false).
     // A huge or binary file never fails: what does not parse as a section or key line is skipped.
+    // Only a regular file is read, and opening never blocks (a FIFO named like the file would hang
+    // the start for ever).
     bool Load(const std::string& path);
+    // The same, and where a file is there but could not be read (not a regular file, no permission,
+    // an I/O error, larger than MaxFileSize), problem says why; it stays empty for a missing file.
+    bool Load(const std::string& path, std::string& problem);
     void Parse(std::string_view text);
     std::string Text() const;
     // Writes the whole file atomically (temporary file beside it, then rename), so the old file stays

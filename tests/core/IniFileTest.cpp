@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <limits>
 #include <sys/stat.h>
 
 namespace quillon {
@@ -290,6 +291,58 @@ TEST_F(IniFileTest, SaveKeepsTheModeFollowsLinksAndLeavesFrozenFilesAlone) {
     fs::create_symlink("hop.ini", Path());
     EXPECT_THROW(ini.Save(Path()), std::runtime_error);
     EXPECT_TRUE(fs::is_symlink(Path()));
+}
+
+TEST_F(IniFileTest, OnlyRegularFilesAreReadAndWhatCannotBeReadSaysWhy) {
+    std::string problem;
+    IniFile ini;
+    EXPECT_FALSE(ini.Load(Path(), problem));
+    EXPECT_EQ(problem, "") << "a missing file is no problem";
+
+    // A FIFO would block an ordinary open until a writer comes: this must return at once.
+    ASSERT_EQ(::mkfifo(Path().c_str(), 0600), 0);
+    EXPECT_FALSE(ini.Load(Path(), problem));
+    EXPECT_EQ(problem, "not a regular file");
+    fs::remove(Path());
+    fs::create_directory(Path());
+    EXPECT_FALSE(ini.Load(Path(), problem));
+    EXPECT_EQ(problem, "not a regular file");
+}
+
+TEST_F(IniFileTest, WhatIsWrittenReadsBackAndNeverAsTheDefault) {
+    const Extended largest = std::numeric_limits<double>::max();
+    struct Row {
+        const char* name;
+        Extended written;
+        double read;
+    } rows[] = {
+        {"largest double", largest, std::numeric_limits<double>::max()},
+        {"its negative", -largest, -std::numeric_limits<double>::max()},
+        {"beyond the double range", 1e400L, std::numeric_limits<double>::max()},
+        {"far below it", -1e4000L, -std::numeric_limits<double>::max()},
+        {"subnormal", 1e-320L, 9.99988671826831e-321},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        IniFile ini;
+        ini.WriteFloat("S", "k", row.written);
+        ini.Save(Path());
+        IniFile back;
+        ASSERT_TRUE(back.Load(Path()));
+        EXPECT_EQ(back.ReadFloat("S", "k", 42), row.read) << ini.Text();
+    }
+    // Just above what the file holds for the largest double is no value the program wrote.
+    IniFile ini;
+    ini.Parse("[S]\nk=1,79769313486233E308\n");
+    EXPECT_EQ(ini.ReadFloat("S", "k", 42), 42);
+
+    // Line breaks become blanks before the value is trimmed, so the value held is the one read back.
+    ini.WriteString("S", "s", "a\n");
+    ini.Save(Path());
+    IniFile back;
+    back.Load(Path());
+    EXPECT_EQ(ini.ReadString("S", "s", ""), "a");
+    EXPECT_EQ(back.ReadString("S", "s", ""), "a");
 }
 
 } // namespace
