@@ -239,10 +239,13 @@ TKreis SchnittKugelKugel(TKugel k1, TKugel k2) {
     if (l == sum) return {Along(k1.m, r1, e), NullVektor, 0};
     if (l > diff) {
         const Extended h = Checked([&] { return (r1 * r1 - r2 * r2 + l * l) / (2 * l); });
-        // Near tangency, rounding can make h exceed r1 by an ulp; the circle has shrunk to its point.
+        // Near tangency, rounding can make |h| reach r1: the circle has shrunk to the touching point,
+        // which gets the marker of the tangency (outside or inside) that l is nearer to.
         const Extended q = Checked([&] { return r1 * r1 - h * h; });
-        const Extended r = q > 0 ? std::sqrt(q) : 0;
-        return {Along(k1.m, h, e), e, r};
+        const TVektor centre = Along(k1.m, h, e);
+        if (q > 0) return {centre, e, std::sqrt(q)};
+        if (sum - l <= l - diff) return {centre, NullVektor, 0};
+        return {centre, r1 <= r2 ? TVektor{-1, 0, 0} : TVektor{0, -1, 0}, 0};
     }
     if (l < diff) {
         if (r1 < r2) return {NullVektor, {-1, 0, 0}, 0};
@@ -285,7 +288,10 @@ TGerade SpiegelGeradeGerade(TGerade g1, TGerade g2, int code) {
         TVektor f1{};
         TVektor f2{};
         GemeinsamesLot(g1.P, g1.u, g2.P, g2.u, f1, f2);
-        return {Reflect(f1, f2), g1.u};
+        // The half turn about g2 keeps the part of u1 along u2 and reverses the rest; the direction is
+        // written with that rest kept, so a perpendicular line keeps u1 as it is.
+        const TVektor along = LotfusspunktGerade(g1.u, {NullVektor, g2.u});
+        return {Reflect(f1, f2), VSub(g1.u, VScale(along, 2))};
     }
     default:
         return g1;

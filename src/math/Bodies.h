@@ -92,7 +92,8 @@ TKreis SchnittEbeneKugel(TEbene e, TKugel k);
 // The circle, or r = 0 with a marker in n: (1, 1, 0) equal spheres, (1, 0, 0) / (0, 1, 0) concentric
 // with the first smaller / larger, (0, 0, 0) apart or touching from outside (m the touching point then),
 // (-1, 0, 0) / (0, -1, 0) the first inside the second / the second inside the first (touching at m, or
-// not touching with m = 0).
+// not touching with m = 0). A touching point at the origin is m = 0 as well: only the distance of the
+// centres tells it from the spheres that do not touch.
 TKreis SchnittKugelKugel(TKugel k1, TKugel k2);
 
 // 2·c - p
