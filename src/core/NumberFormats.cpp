@@ -2,9 +2,12 @@
 
 #include "core/FloatError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+#include <string_view>
 
 namespace quillon {
 
@@ -32,6 +35,14 @@ Decimal Significant(Extended x, int precision) {
     for (; *p != 'e' && *p != '\0'; ++p)
         if (*p >= '0' && *p <= '9') d.digits += *p;
     d.exponent = *p == 'e' ? std::atoi(p + 1) + 1 : 1;
+    // Rounding the largest values up can pass the largest extended, and such a text would not read
+    // back: those keep the digits of the largest extended itself, rounded down.
+    static constexpr char Largest[] = "118973149535723176502";
+    static_assert(std::numeric_limits<Extended>::max_exponent10 == 4932);
+    if (d.exponent > 4933 || (d.exponent == 4933 && d.digits > std::string_view(Largest, d.digits.size()))) {
+        d.digits.assign(Largest, std::min(d.digits.size(), sizeof Largest - 1));
+        d.exponent = 4933;
+    }
     return d;
 }
 

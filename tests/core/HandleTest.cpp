@@ -93,6 +93,25 @@ TEST_F(HandleTest, ExactValueTextOfHugeValuesShowsThemAndRaisesNothing) {
     }
 }
 
+TEST_F(HandleTest, EveryWrittenNumberReadsBackFinite) {
+    using Limits = std::numeric_limits<Extended>;
+    const Extended values[] = {Limits::max(), -Limits::max(), std::nextafter(Limits::max(), Extended(0)),
+                               Limits::min(), Limits::denorm_min(), 9.99999999999999999e4931L};
+    for (int precision = 1; precision <= 18; ++precision) {
+        Precision = precision;
+        for (const Extended x : values) {
+            const std::string text = FormatNumber(x);
+            SCOPED_TRACE(text);
+            Extended back = 0;
+            EXPECT_NO_THROW(back = EvaluateText(text));
+            EXPECT_TRUE(std::isfinite(back));
+            EXPECT_EQ(std::signbit(back), std::signbit(x));
+        }
+    }
+    Precision = 18;
+    EXPECT_EQ(FormatNumber(Limits::max()), "1,18973149535723176E4932");
+}
+
 TEST_F(HandleTest, EvaluateTextRunsTheFormulaAtOne) {
     EXPECT_EQ(EvaluateText("x"), 1);
     EXPECT_EQ(EvaluateText("3*x^0+1"), 4);
