@@ -1,7 +1,10 @@
 #include "app/MainForm.h"
 
+#include "app/About.h"
 #include "app/CompactTabs.h"
 #include "app/Options.h"
+#include "app/Rates.h"
+#include "app/ReportOutput.h"
 #include "app/SetLanguage.h"
 #include "core/Options.h"
 #include "pages/CalcPage.h"
@@ -98,14 +101,19 @@ void TCalcForm::BuildMenu() {
     Info_Item = NamedAction(this, QStringLiteral("Info_Item"));
     menuBar()->addAction(Info_Item);
 
-    // The conversion dialog and the about box are not built yet; until then their items
-    // (and the tools menu, which would be empty) stay hidden.
-    Rates_Item->setVisible(false);
-    Tools_Item->setVisible(false);
-    Info_Item->setVisible(false);
-
+    reportOutput_ = std::make_unique<ReportOutput>(this);
+    for (const ReportItems& items : reportItems_) {
+        CalcPage* page = items.page;
+        connect(items.save, &QAction::triggered, this,
+                Guarded([this, page] { reportOutput_->Save(page->ReportLines()); }));
+        connect(items.print, &QAction::triggered, this,
+                Guarded([this, page] { reportOutput_->Print(page->ReportLines(), page->ReportFont()); }));
+    }
+    connect(PrinterSetup_Item, &QAction::triggered, this, Guarded([this] { reportOutput_->PrinterSetup(); }));
     connect(Exit_Item, &QAction::triggered, this, Guarded([this] { Exit_ItemClick(); }));
     connect(Options_Item, &QAction::triggered, this, Guarded([this] { Options_ItemClick(); }));
+    connect(Rates_Item, &QAction::triggered, this, Guarded([this] { Rates_ItemClick(); }));
+    connect(Info_Item, &QAction::triggered, this, Guarded([this] { Info_ItemClick(); }));
 }
 
 void TCalcForm::BuildPages() {
@@ -198,6 +206,16 @@ void TCalcForm::Options_ItemClick() {
     }
     // The pages keep their selections while their texts are refilled.
     if (LangIndex != language) MainTextInit();
+}
+
+void TCalcForm::Rates_ItemClick() {
+    TRatesForm rates(this);
+    rates.exec();
+}
+
+void TCalcForm::Info_ItemClick() {
+    TAboutBox about(this);
+    about.exec();
 }
 
 int TCalcForm::StoredTabsheetIndex() const {

@@ -346,11 +346,29 @@ TEST_F(MainFormTest, ExitItemClosesAndWritesTheFile) {
     EXPECT_TRUE(FileText().contains("CalcPrecision=5"));
 }
 
-TEST_F(MainFormTest, LaterItemsAreHiddenUntilTheirDialogsExist) {
+TEST_F(MainFormTest, ToolsAndInfoItemsOpenTheirDialogs) {
     WriteSettingsFile(kNotFirst);
     auto window = Open();
     for (const char* item : {"Rates_Item", "Info_Item", "Tools_Item"})
-        EXPECT_FALSE(Item(*window, item)->isVisible()) << item;
+        EXPECT_TRUE(Item(*window, item)->isVisible()) << item;
+    EXPECT_EQ(Item(*window, "Rates_Item")->text(), QString::fromUtf8("Währungsumrechnung"));
+    struct Row {
+        const char* item;
+        const char* dialog;
+    } rows[] = {{"Rates_Item", "TRatesForm"}, {"Info_Item", "TAboutBox"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.item);
+        QString shown;
+        QTimer::singleShot(0, &context_, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        Item(*window, row.item)->trigger();
+        EXPECT_EQ(shown, row.dialog);
+        EXPECT_EQ(window->findChild<QWidget*>(QLatin1String(row.dialog)), nullptr) << "freed when closed";
+    }
 }
 
 } // namespace
