@@ -38,9 +38,9 @@ void Save(const IniFile& ini, const std::string& path) {
 
 WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages) {
     IniFile ini;
-    ini.Load(path);
-
     WindowSettings window;
+    ini.Load(path, window.unreadable);
+
     LangIndex = ValidLangIndex(ini.ReadInteger("Main", "LangIndex", 0));
     window.firstStart = ini.ReadBool("Main", "FirstStart", true);
 
@@ -65,7 +65,9 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
 
 void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex) {
     IniFile ini;
-    ini.Load(path); // keys of other versions and of pages not built yet stay
+    std::string problem;
+    ini.Load(path, problem); // keys of other versions and of pages not built yet stay
+    if (!problem.empty()) throw SettingsFileError(path + ": " + problem);
     for (const char* section : kSectionOrder)
         ini.EnsureSection(section);
 

@@ -21,6 +21,9 @@ struct SettingsPages {
 struct WindowSettings {
     bool firstStart = true;
     int tabsheetIndex = 0; // as stored; the window decides what an unknown value means
+    // Why a file that is there could not be read (not a regular file, no permission, an I/O error, too
+    // large); empty when it was read or is missing. Such a file is not replaced at close.
+    std::string unreadable;
 };
 
 // The file could not be written; what() names the file and the reason.
@@ -37,7 +40,8 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
 
 // Writes every section in its order, keeping what the file holds beyond that. A page that cannot take
 // over its fields throws its error; the keys produced before it are saved, the rest keep their old
-// contents. A failed save throws SettingsFileError and leaves the old file as it was.
+// contents. A failed save throws SettingsFileError and leaves the old file as it was; so does a file
+// that is there but cannot be read, since replacing it would lose the settings it holds.
 void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex);
 
 } // namespace quillon

@@ -149,6 +149,10 @@ void TCalcForm::FormCreate() {
     // Mirror images are on at every start, whatever the file says; unticking them lasts one session.
     PLE_mirror = true;
     MainTextInit();
+    if (!stored.unreadable.empty())
+        ShowError(QString::fromStdString(Text(790)) + QLatin1Char('\n') + settingsPath_ +
+                  QStringLiteral(": ") + QString::fromStdString(stored.unreadable) + QLatin1Char('\n') +
+                  QString::fromStdString(Text(791)));
     Tessaly_PageControlChange();
     for (CalcPage* page : pages_)
         RunGuarded([page] { page->StartUp(); });

@@ -36,7 +36,7 @@ public:
     void EnsureSection(std::string_view section);
 
     // Files larger than this are not read (they are not settings files); the program starts with
-    // the defaults and replaces the file at close.
+    // the defaults and leaves the file alone.
     static constexpr std::size_t MaxFileSize = 16 * 1024 * 1024;
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;

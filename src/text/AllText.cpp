@@ -10,6 +10,8 @@ namespace {
 
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
+// The numbers up to 621 are the program's original texts; later additions have ranges of their own:
+// 790-799 the settings file.
 struct Row {
     int k;
     const char* text[5];
@@ -233,6 +235,8 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {790, {"Die Einstellungsdatei konnte nicht gelesen werden:", "The settings file could not be read:", "No se pudo leer el archivo de configuración:", "Impossibile leggere il file delle impostazioni:", "Não foi possível ler o arquivo de configurações:"}},
+    {791, {"Quillon startet mit den Standardeinstellungen und lässt die Datei beim Beenden unverändert.", "Quillon starts with the default settings and leaves the file unchanged when it closes.", "Quillon se inicia con la configuración predeterminada y no modifica el archivo al cerrarse.", "Quillon si avvia con le impostazioni predefinite e lascia il file invariato alla chiusura.", "O Quillon inicia com as configurações padrão e deixa o arquivo inalterado ao fechar."}},
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,6 +18,10 @@
 #include <QTimer>
 
 #include <memory>
+#include <string_view>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillon::test {
 namespace {
@@ -316,6 +321,48 @@ TEST_F(MainFormTest, UnwritableFileIsReportedAndKeptAndTheWindowCloses) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
+}
+
+TEST_F(MainFormTest, FileThatCannotBeReadIsReportedAtStartAndNotReplaced) {
+    // Root reads a file without read permission, so that row only runs for other users.
+    const bool root = ::geteuid() == 0;
+    struct Row {
+        const char* name;
+        bool (*make)(const QString& path);
+        const char* reason;
+    } rows[] = {
+        {"fifo", [](const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+         "not a regular file"},
+        {"no read permission",
+         [](const QString& path) {
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) && file.write("[Main]\nFirstStart=0\n") > 0 &&
+                    file.setPermissions(QFileDevice::WriteOwner);
+         },
+         "Permission denied"},
+    };
+    for (const Row& row : rows) {
+        if (root && std::string_view(row.name) == "no read permission") continue;
+        SCOPED_TRACE(row.name);
+        QFile::remove(SettingsPath());
+        ASSERT_TRUE(row.make(SettingsPath()));
+        const QFileInfo before(SettingsPath());
+        errors.clear();
+        AnswerChooser(1);
+        auto window = Open();
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].contains(SettingsPath())) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains(row.reason)) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].startsWith(QString::fromStdString(Text(790)))) << errors[0].toStdString();
+
+        errors.clear();
+        EXPECT_TRUE(window->close());
+        EXPECT_EQ(errors.size(), 1); // the close says again that the file was not written
+        const QFileInfo after(SettingsPath());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.lastModified(), before.lastModified());
+    }
 }
 
 TEST_F(MainFormTest, FieldThatDoesNotEvaluateKeepsTheWindowOpen) {
