@@ -3,10 +3,12 @@
 #include "core/FloatError.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <string_view>
 
 namespace quillon {
@@ -122,6 +124,30 @@ std::string Fixed(Extended x, int precision, int decimals, bool grouped) {
     return text;
 }
 
+// Only the digits, one separator and an exponent: from_chars alone would also take "inf" and "nan".
+bool IsPlainNumber(const std::string& s) {
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
+    int mantissaDigits = 0;
+    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
+        ++pos, ++mantissaDigits;
+    if (pos < s.size() && s[pos] == '.') {
+        ++pos;
+        while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
+            ++pos, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return false;
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        ++pos;
+        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
+        int exponentDigits = 0;
+        while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
+            ++pos, ++exponentDigits;
+        if (exponentDigits == 0) return false;
+    }
+    return pos == s.size();
+}
+
 } // namespace
 
 std::string FormatGeneral(Extended x, int precision, char separator) {
@@ -182,6 +208,31 @@ std::string FormatFloat(Extended x, FloatFormatKind format, int precision, int d
 std::string FormatPreview(FloatFormatKind format, int precision, int digits) {
     return FormatFloat(Pi, format, precision, digits) + "    " +
            FormatFloat(31415926.535897932385L, format, precision, digits);
+}
+
+std::optional<Extended> ParsePlainNumber(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    std::string s(text);
+    // The locale's separator is the only one accepted; "." stands in for it inside the conversion, so a
+    // typed "." must not pass when the separator is something else.
+    if (DecimalSeparator != '.') {
+        if (s.find('.') != std::string::npos) return std::nullopt;
+        for (char& c : s)
+            if (c == DecimalSeparator) c = '.';
+    }
+    if (!IsPlainNumber(s)) return std::nullopt;
+
+    // Like the formula reader: a text below the extended range reads as the subnormal or zero it
+    // rounds to (the program writes such values itself), one above it is refused.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const FloatFlagsGuard guard; // an out-of-range text is a text, not a floating-point event
+    char* end = nullptr;
+    const Extended value = strtold_l(s.c_str(), &end, cLocale);
+    if (end != s.c_str() + s.size() || std::isinf(value)) return std::nullopt;
+    return value;
 }
 
 } // namespace quillon

@@ -2,7 +2,9 @@
 
 #include "core/Globals.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The four output formats of the options dialog. Only the general one is used for fields
 // (FormatNumber); the others are shown in the dialog's preview.
@@ -27,5 +29,9 @@ std::string FormatFloat(Extended x, FloatFormatKind format, int precision, int d
 
 // The options dialog's preview: pi and 31415926.535897932385 in the format, four blanks between.
 std::string FormatPreview(FloatFormatKind format, int precision, int digits);
+
+// A plain number with DecimalSeparator: optional blanks around it, sign, digits, one separator, optional
+// exponent. No formulas, no thousands separators, nothing beyond the extended range (nullopt).
+std::optional<Extended> ParsePlainNumber(std::string_view text);
 
 } // namespace quillon

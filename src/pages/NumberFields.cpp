@@ -2,6 +2,7 @@
 
 #include "core/FloatError.h"
 #include "core/Handle.h"
+#include "core/NumberFormats.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -10,36 +11,10 @@
 #include <QString>
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <string>
 
 namespace quillon {
 namespace {
-
-// Only the digits, one separator and an exponent: from_chars alone would also take "inf" and "nan".
-bool IsPlainNumber(const std::string& s) {
-    std::size_t pos = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
-    int mantissaDigits = 0;
-    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
-        ++pos, ++mantissaDigits;
-    if (pos < s.size() && s[pos] == '.') {
-        ++pos;
-        while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
-            ++pos, ++mantissaDigits;
-    }
-    if (mantissaDigits == 0) return false;
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-        ++pos;
-        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
-        int exponentDigits = 0;
-        while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
-            ++pos, ++exponentDigits;
-        if (exponentDigits == 0) return false;
-    }
-    return pos == s.size();
-}
 
 // Only a text that differs is written: an unchanged field keeps its cursor and raises no change event.
 void SetFieldText(QLineEdit* edit, Extended value) {
@@ -83,24 +58,7 @@ Extended& QuatPart(TQuat& q, int index) {
 } // namespace
 
 std::optional<Extended> ReadPlainNumber(const QString& text) {
-    std::string s = text.trimmed().toStdString();
-    // The locale's separator is the only one accepted; "." stands in for it inside from_chars, so a
-    // typed "." must not pass when the separator is something else.
-    if (DecimalSeparator != '.') {
-        if (s.find('.') != std::string::npos) return std::nullopt;
-        for (char& c : s)
-            if (c == DecimalSeparator) c = '.';
-    }
-    if (!IsPlainNumber(s)) return std::nullopt;
-
-    const char* first = s.data();
-    const char* last = s.data() + s.size();
-    if (*first == '+') ++first; // from_chars takes a minus sign only
-    Extended value = 0;
-    const FloatFlagsGuard guard; // an out-of-range text is a text, not a floating-point event
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last) return std::nullopt;
-    return value;
+    return ParsePlainNumber(text.trimmed().toStdString());
 }
 
 void ReadComplexField(const ComplexEdits& edits, TComplex& dst, int index, const TComplex& src,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <optional>
 #include <string>
 
 namespace quillon {
@@ -51,6 +52,28 @@ TEST_F(NumberFormatsTest, SignsZerosAndSeparators) {
     EXPECT_EQ(FormatFloat(99999.6L, FloatFormatKind::General, 5, 1), "1E5");
     ThousandSeparator = "'";
     EXPECT_EQ(FormatFloat(1234567, FloatFormatKind::Number, 10, 0), "1'234'567");
+}
+
+// The plain-number fields must read back every text the program writes into them, also below the
+// normal range, and refuse what is not a plain number or lies beyond the extended range.
+TEST_F(NumberFormatsTest, PlainNumbersUnderBothSeparators) {
+    struct Row {
+        char separator;
+        const char* text;
+        std::optional<Extended> value;
+    } rows[] = {
+        {',', " -3,25E-7 ", -3.25e-7L},  {',', "+12", 12.0L},
+        {',', "1.5", std::nullopt},      {'.', "1.5", 1.5L},
+        {'.', "1,5", std::nullopt},      {',', "2,02754574879041E-4939", 2.02754574879041e-4939L},
+        {',', "1E-5000", 0.0L},          {',', "1,1E4932", 1.1e4932L},
+        {',', "1,2E4932", std::nullopt}, {',', "inf", std::nullopt},
+        {',', "1+1", std::nullopt},      {',', "E5", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        DecimalSeparator = row.separator;
+        EXPECT_EQ(ParsePlainNumber(row.text), row.value);
+    }
 }
 
 // The GUI toolkit sets the C locale from the environment; under German settings the C library then
