@@ -10,6 +10,7 @@ namespace {
 
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
+// Numbers added to the program's own set: 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -233,6 +234,8 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {820, {"Kopieren als", "Copy as", "Copiar como", "Copia come", "Copiar como"}},
+    {821, {"Reiner Text", "Plain text", "Texto sin formato", "Testo semplice", "Texto simples"}},
 };
 // clang-format on
 
