@@ -9,6 +9,8 @@
 namespace quillon {
 namespace {
 
+// LaTeX matrices are amsmath's pmatrix. Octave separates parts by blanks only: a negative part is
+// written "-2", with no blank after the sign, so that [1 -2] stays two parts.
 // clang-format off
 constexpr CopyForm Forms[] = {
     // id         name             text shown  open                 close
