@@ -3,6 +3,7 @@
 #include "core/Handle.h"
 #include "core/IniFile.h"
 #include "pages/ArrowKeys.h"
+#include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
 #include "pages/RadioGroup.h"
 
@@ -94,6 +95,7 @@ void ComplexPage::BuildControls() {
             grid->addWidget(caption, index / 2, (index % 2) * 2);
             grid->addWidget(edit, index / 2, (index % 2) * 2 + 1);
         }
+        AddCopyAsMenu(edits_[n], [this, n] { return CopyOf(z_[n]); });
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
         auto* adj = AddButton(QStringLiteral("z\u0304"), QStringLiteral("CZ%1Adj_Button").arg(n + 1),

@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "core/Options.h"
 #include "math/GVektor.h"
+#include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
 #include "pages/GeometryObjects.h"
 #include "pages/Pictures.h"
@@ -261,6 +262,16 @@ void GeometryPage::BuildObject(int index, int top) {
                 MakeEdit(this, editName, QRect(ColumnLefts[column], EditTop(top, i), EditWidth, EditHeight));
         }
         BindVectorEdits((*columns[column])[0], (*columns[column])[1], (*columns[column])[2], *cells[column]);
+        AddCopyAsMenu(*columns[column], [this, index, column] {
+            // The vector as its fields show it: in the point forms the cell holds the direction from a.
+            ReadObject(index);
+            const Object& object = objects_[static_cast<std::size_t>(index)];
+            const VectorCell* read[3] = {&object.a, &object.b, &object.c};
+            TVektor shown = read[column]->value;
+            if (column > 0 && (object.code == CodeLinePoints || object.code == CodePlanePoints))
+                shown = Checked([&] { return VAdd(object.a.value, shown); });
+            return CopyOf(shown);
+        });
     }
 
     for (int j = 0; j < 4; ++j) {

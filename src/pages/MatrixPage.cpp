@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "core/Options.h"
 #include "pages/ArrowKeys.h"
+#include "pages/CopyAsMenu.h"
 #include "pages/MatrixReport.h"
 #include "pages/NumberFields.h"
 #include "pages/Pictures.h"
@@ -262,6 +263,21 @@ void MatrixPage::BuildControls() {
     BindVectorEdits(xEdits_[0], xEdits_[1], xEdits_[2], x_);
     BindVectorEdits(bEdits_[0], bEdits_[1], bEdits_[2], b_);
     BindScalarEdit(dEdit_, d_);
+    AddCopyAsMenu(xEdits_, x_);
+    AddCopyAsMenu(bEdits_, b_);
+    for (int m = A; m <= C; ++m) {
+        const auto s = static_cast<std::size_t>(m);
+        AddCopyAsMenu(blocks_[s].cells, [this, s] {
+            // The cells of this matrix as the page reads them, the other blocks untouched.
+            MatrixCell& matrix = matrices_[s];
+            for (std::size_t n = 0; n < 9; ++n) {
+                if (!matrix.stale[n]) continue;
+                matrix.value.e[n] = EvaluateText(blocks_[s].cells[n]->text().toStdString());
+                matrix.stale[n] = false;
+            }
+            return CopyOf(matrix.value);
+        });
+    }
 
     // Copies between the blocks, in the gaps between them.
     copyABButton_ = AddButton(QStringLiteral("A-->B"), QStringLiteral("MAB_Copy_Button"),

@@ -2,6 +2,7 @@
 
 #include "core/Handle.h"
 #include "pages/ArrowKeys.h"
+#include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
 
 #include <QGridLayout>
@@ -114,6 +115,7 @@ void QuaternionPage::BuildControls() {
             grid->addWidget(edit, n + 1, column);
             grid->setColumnStretch(column, 1);
         }
+        AddCopyAsMenu(edits_[n], [this, n] { return CopyOf(q_[n]); });
         grid->addWidget(caption(QStringLiteral("+i")), n + 1, 2);
         grid->addWidget(caption(QStringLiteral("+j")), n + 1, 4);
         grid->addWidget(caption(QStringLiteral("+k")), n + 1, 6);

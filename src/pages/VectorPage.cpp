@@ -3,6 +3,7 @@
 #include "core/FloatError.h"
 #include "core/Handle.h"
 #include "core/IniFile.h"
+#include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
 #include "pages/Pictures.h"
 
@@ -154,6 +155,10 @@ void VectorPage::BuildControls() {
     BindVectorEdits(dEdits_[0], dEdits_[1], dEdits_[2], d_);
     BindScalarEdit(cScalarEdit_, cScalar_);
     BindScalarEdit(dScalarEdit_, dScalar_);
+    AddCopyAsMenu(aEdits_, a_);
+    AddCopyAsMenu(bEdits_, b_);
+    AddCopyAsMenu(cEdits_, c_);
+    AddCopyAsMenu(dEdits_, d_);
 
     // The formula of the chosen operation, and the buttons that act on the fields.
     formulaImage_ = new QLabel(this);

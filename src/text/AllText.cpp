@@ -11,7 +11,7 @@ namespace {
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
 // The numbers up to 621 are the program's original texts; later additions have ranges of their own:
-// 790-799 the settings file.
+// 790-799 the settings file, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -237,6 +237,8 @@ constexpr Row kRows[] = {
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
     {790, {"Die Einstellungsdatei konnte nicht gelesen werden:", "The settings file could not be read:", "No se pudo leer el archivo de configuración:", "Impossibile leggere il file delle impostazioni:", "Não foi possível ler o arquivo de configurações:"}},
     {791, {"Quillon startet mit den Standardeinstellungen und lässt die Datei beim Beenden unverändert.", "Quillon starts with the default settings and leaves the file unchanged when it closes.", "Quillon se inicia con la configuración predeterminada y no modifica el archivo al cerrarse.", "Quillon si avvia con le impostazioni predefinite e lascia il file invariato alla chiusura.", "O Quillon inicia com as configurações padrão e deixa o arquivo inalterado ao fechar."}},
+    {820, {"Kopieren als", "Copy as", "Copiar como", "Copia come", "Copiar como"}},
+    {821, {"Reiner Text", "Plain text", "Texto sin formato", "Testo semplice", "Texto simples"}},
 };
 // clang-format on
 
