@@ -266,7 +266,7 @@ TEST_F(MainFormTest, StoredPageIndexAndFormat) {
 TEST_F(MainFormTest, BrokenFilesGiveTheDefaults) {
     QByteArray garbage(1 << 20, '\0');
     for (int i = 0; i < garbage.size(); ++i)
-        garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
+        garbage[i] = static_cast<char>((i * 7919LL + 13) % 251);
     QByteArray megabyte = "[Main]\nFirstStart=0\n[Format]\n";
     while (megabyte.size() < (1 << 20))
         megabyte += "CalcPrecision=" + QByteArray(500, '9') + "\n";

@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <sstream>
-#include <limits>
+#include <string>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quillon {
@@ -228,6 +233,55 @@ TEST_F(IniFileTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+// A write that fails part-way (a full disk, a file size limit) must leave the old file as it was and
+// no temporary file beside it. The full disk is a tiny tmpfs where this process may mount one (root).
+TEST_F(IniFileTest, WriteThatFailsPartWayKeepsTheOldFile) {
+    IniFile big;
+    for (int i = 0; i < 4000; ++i)
+        big.WriteString("Main", "Key" + std::to_string(i), std::string(40, 'v'));
+    const std::string old = "[Main]\nLangIndex=1000\n";
+    const auto expectKept = [&](const std::string& folder, const char* reason) {
+        const std::string path = folder + "/Quillon.ini";
+        Write(path, old);
+        try {
+            big.Save(path);
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(Read(path), old);
+        int files = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+            ++files;
+        EXPECT_EQ(files, 1);
+    };
+
+    {
+        SCOPED_TRACE("file size limit");
+        rlimit saved{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        expectKept(dir_.string(), "File too large");
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+
+    const fs::path disk = dir_ / "disk";
+    fs::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no tmpfs may be mounted here; the file size limit stood in for a full disk";
+    }
+    const struct Unmount {
+        const fs::path& at;
+        ~Unmount() { ::umount(at.c_str()); }
+    } unmount{disk};
+    SCOPED_TRACE("full disk");
+    expectKept(disk.string(), "No space left on device");
 }
 
 TEST_F(IniFileTest, SaveKeepsTheModeFollowsLinksAndLeavesFrozenFilesAlone) {
