@@ -54,6 +54,7 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
         *option.value = ini.ReadBool("PLE", option.key, true);
     for (const BoolKey& option : kMatrixOptions)
         *option.value = ini.ReadBool("Matrix", option.key, true);
+    Matrix_Eigen = ini.ReadBool("Matrix", "Matrix_Eigen", false);
     window.tabsheetIndex = ini.ReadInteger("PLE", "TabsheetIndex", 0);
 
     for (CalcPage* page :
@@ -89,6 +90,9 @@ void WriteSettings(const std::string& path, const SettingsPages& pages, int tabs
         write(pages.matrix);
         for (const BoolKey& option : kMatrixOptions)
             ini.WriteBool("Matrix", option.key, *option.value);
+        // A file of a user who never switched the report on stays as it always was.
+        if (Matrix_Eigen || ini.Value("Matrix", "Matrix_Eigen"))
+            ini.WriteBool("Matrix", "Matrix_Eigen", Matrix_Eigen);
         write(pages.complex);
         write(pages.quaternion);
     } catch (...) {

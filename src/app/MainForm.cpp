@@ -122,8 +122,12 @@ void TCalcForm::BuildPages() {
     CompactTabs(Tessaly_PageControl);
     setCentralWidget(Tessaly_PageControl);
 
-    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage,
-              new MatrixPage, new ComplexPage,  new QuaternionPage};
+    auto* matrix = new MatrixPage;
+    auto* quaternion = new QuaternionPage;
+    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage, matrix, new ComplexPage, quaternion};
+    // The quaternion page's rotation buttons work on the matrix page; neither page knows the other.
+    connect(quaternion, &QuaternionPage::RotationMatrixOut, matrix, &MatrixPage::ShowInC);
+    quaternion->SetRotationSource([matrix] { return matrix->ReadMatrixA(); });
     for (CalcPage* page : pages_)
         Tessaly_PageControl->addTab(page, page->FixedCaption());
 }

@@ -10,7 +10,8 @@ namespace {
 
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
-// Numbers added to the program's own set: 820-839 copy as.
+// The numbers up to 621 are the program's original texts; later additions have ranges of their own:
+// 800-819 eigen-analysis and rotations, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -234,6 +235,17 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {800, {"Eigenwerte, Eigenvektoren und Drehung", "Eigenvalues, eigenvectors and rotation", "Valores propios, vectores propios y rotación", "Autovalori, autovettori e rotazione", "Autovalores, autovetores e rotação"}},
+    {801, {"Die Eigenwerte sind nicht definiert (die Matrix enthält ein unendliches oder ungültiges Element).", "The eigenvalues are not defined (the matrix holds an infinite or invalid element).", "Los valores propios no están definidos (la matriz contiene un elemento infinito o no válido).", "Gli autovalori non sono definiti (la matrice contiene un elemento infinito o non valido).", "Os autovalores não estão definidos (a matriz contém um elemento infinito ou inválido)."}},
+    {802, {"Drehachse: ", "Rotation axis: ", "Eje de rotación: ", "Asse di rotazione: ", "Eixo de rotação: "}},
+    {803, {"Drehwinkel: ", "Rotation angle: ", "Ángulo de rotación: ", "Angolo di rotazione: ", "Ângulo de rotação: "}},
+    {804, {"Einheitsquaternion: ", "Unit quaternion: ", "Cuaternión unitario: ", "Quaternione unitario: ", "Quatérnio unitário: "}},
+    {805, {"q1 → Matrix C", "q1 → matrix C", "q1 → matriz C", "q1 → matrice C", "q1 → matriz C"}},
+    {806, {"Matrix A → q1", "Matrix A → q1", "Matriz A → q1", "Matrice A → q1", "Matriz A → q1"}},
+    {807, {"Schreibt die Drehmatrix des Einheitsquaternions von q1 in die Matrix C der Matrizenseite", "Writes the rotation matrix of the unit quaternion of q1 into matrix C of the matrix page", "Escribe la matriz de rotación del cuaternión unitario de q1 en la matriz C de la página de matrices", "Scrive la matrice di rotazione del quaternione unitario di q1 nella matrice C della pagina delle matrici", "Escreve a matriz de rotação do quatérnio unitário de q1 na matriz C da página de matrizes"}},
+    {808, {"Liest die Drehmatrix A der Matrizenseite als Einheitsquaternion in q1", "Reads the rotation matrix A of the matrix page into q1 as a unit quaternion", "Lee la matriz de rotación A de la página de matrices en q1 como cuaternión unitario", "Legge la matrice di rotazione A della pagina delle matrici in q1 come quaternione unitario", "Lê a matriz de rotação A da página de matrizes em q1 como quatérnio unitário"}},
+    {809, {"A ist keine Drehmatrix.", "A is not a rotation matrix.", "A no es una matriz de rotación.", "A non è una matrice di rotazione.", "A não é uma matriz de rotação."}},
+    {810, {"q1 = 0 beschreibt keine Drehung.", "q1 = 0 describes no rotation.", "q1 = 0 no describe ninguna rotación.", "q1 = 0 non descrive alcuna rotazione.", "q1 = 0 não descreve nenhuma rotação."}},
     {820, {"Kopieren als", "Copy as", "Copiar como", "Copia come", "Copiar como"}},
     {821, {"Reiner Text", "Plain text", "Texto sin formato", "Testo semplice", "Texto simples"}},
 };
