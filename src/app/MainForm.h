@@ -22,12 +22,14 @@
 
 class QAction;
 class QMenu;
+class QShowEvent;
 class QTabWidget;
 
 namespace quillon {
 
 class CalcPage;
 class ReportOutput;
+class TSketchForm;
 
 class TCalcForm : public QMainWindow {
     Q_OBJECT
@@ -45,6 +47,8 @@ protected:
     // not evaluate keeps the window open; a file that cannot be written is reported, and the window
     // closes with the old file intact.
     void closeEvent(QCloseEvent* event) override;
+    // The first show reopens the sketch window where the last session left it open.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenu();
@@ -57,6 +61,13 @@ private:
     void Options_ItemClick();
     void Rates_ItemClick();
     void Info_ItemClick();
+    void Sketch_ItemClick(bool checked);
+    // Builds the sketch window the first time it is opened, never before.
+    void OpenSketch();
+    // The shown page's scene into the sketch window, while it is open.
+    void RefreshSketch();
+    // Where the sketch window is, for the settings file.
+    SketchPlacement CurrentSketchPlacement() const;
 
     CalcPage* CurrentPage() const;
     SettingsPages Pages() const;
@@ -88,6 +99,14 @@ private:
     QAction* Tools_Item = nullptr;
     QAction* Rates_Item = nullptr;
     QAction* Info_Item = nullptr;
+    QMenu* View_Menu = nullptr;
+    QAction* View_Item = nullptr;
+    QAction* Sketch_Item = nullptr;
+
+    // Built on first use; the placement is the stored one until then.
+    TSketchForm* sketch_ = nullptr;
+    SketchPlacement sketchPlacement_;
+    bool shownOnce_ = false;
 };
 
 } // namespace quillon

@@ -4,6 +4,7 @@
 #include "core/Handle.h"
 #include "core/IniFile.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 
 #include <QApplication>
@@ -293,7 +294,18 @@ QStringList VectorPage::MemoryLines() const {
 
 void VectorPage::V_ToolButtonChanged(int k) {
     ShowOperation(k);
-    if (k < OperationCount) operation_ = k;
+    if (k < OperationCount && k != operation_) {
+        operation_ = k;
+        calculated_.valid = false;
+        emit SketchChanged();
+    }
+}
+
+SketchScene VectorPage::Sketch() const {
+    if (calculated_.valid)
+        return VectorSketch(calculated_.operation, calculated_.a, calculated_.b, calculated_.c, calculated_.k,
+                            true);
+    return VectorSketch(operation_, a_.value, b_.value, c_.value, cScalar_.value, false);
 }
 
 void VectorPage::ShowOperation(int k) {
@@ -421,10 +433,12 @@ void VectorPage::V_Calc_ButtonClick() {
         dScalar_.stale = false;
         WriteScalarEdit(scalar, dScalarEdit_);
     }
+    calculated_ = {true, operation_, a, b, c, k};
     if (operation_ == 9)
         angleLabel_->setText(QStringLiteral("= ") + QString::fromStdString(FormatNumber(scalar / Pi * 180)) +
                              QChar(0x00B0));
     if (copyFlag_) CopyResultToA();
+    emit SketchChanged();
 }
 
 void VectorPage::Copy_ButtonClick() {
@@ -447,6 +461,8 @@ void VectorPage::Clear_ButtonClick() {
     dScalarEdit_->setText(QStringLiteral("0"));
     a_ = b_ = c_ = d_ = VectorCell{};
     cScalar_ = dScalar_ = ScalarCell{};
+    calculated_.valid = false;
+    emit SketchChanged();
 }
 
 void VectorPage::MS_ButtonClick() {
