@@ -2,10 +2,11 @@
 
 // Map of Quillon. src/core: numbers <-> text (Handle), the formula parser on dual numbers, float
 // errors, the settings file; src/math: vectors, bodies, matrices, complex numbers, quaternions;
-// src/text: the five-language text table; src/pages: one widget per calculator page with its fields,
-// cells and handlers, each a CalcPage that tells this window its size, caption and report, and the
-// error display (ErrorDisplay) every handler runs through; src/app: this window, the dialogs, the
-// settings sections (Init) and main.cpp.
+// src/text: the five-language text table; src/sketch: the scene model of the 3D sketch window (view
+// box, clipping, projection, depth order); src/pages: one widget per calculator page with its fields,
+// cells and handlers, each a CalcPage that tells this window its size, caption, report and sketch
+// scene, and the error display (ErrorDisplay) every handler runs through; src/app: this window, the
+// dialogs, the sketch window, the settings sections (Init) and main.cpp.
 // One request: typing "2*pi" into ax_Edit marks component x of the vector page's cell a stale; pressing
 // V_Calc_Button runs the page's handler through the error display's guard, which reads the stale
 // components with EvaluateText (postfix code on a stack of dual numbers), computes with src/math and
