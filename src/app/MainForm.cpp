@@ -265,10 +265,13 @@ void TCalcForm::OpenSketch() {
             onScreen = onScreen || (shared.width() >= 64 && shared.height() >= 64);
         }
         // A place from another screen layout, or a size that is no size, is not restored.
-        if (p.stored && onScreen && p.width >= smallest.width() && p.height >= smallest.height())
+        if (p.stored && onScreen && p.width >= smallest.width() && p.height >= smallest.height()) {
             sketch_->setGeometry(stored);
-        else
-            sketch_->move(frameGeometry().topRight() + QPoint(8, 0));
+        } else {
+            // Beside the main window where the screen has room for it; the window manager decides else.
+            const QRect beside(frameGeometry().topRight() + QPoint(8, 0), sketch_->frameGeometry().size());
+            if (screen()->availableGeometry().contains(beside)) sketch_->move(beside.topLeft());
+        }
     }
     Sketch_Item->setChecked(true);
     sketch_->show();

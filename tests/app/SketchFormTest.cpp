@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -176,6 +177,15 @@ TEST_F(SketchWindowTest, OpensFromTheViewMenuAndFollowsTheShownPage) {
     tabs->setCurrentIndex(1);
     Find<QPushButton>(window.get(), "PLE_Calc_Button")->click();
     EXPECT_TRUE(sketch->Canvas()->HasModel());
+    // Points whose distance overflows: the report ends in its error, the sketch in a note.
+    Find<QLineEdit>(window.get(), "PLE_a1x_Edit")->setText(QStringLiteral("1e4000"));
+    Find<QLineEdit>(window.get(), "PLE_a2x_Edit")->setText(QStringLiteral("-1e4000"));
+    Find<QPushButton>(window.get(), "PLE_Calc_Button")->click();
+    EXPECT_EQ(errors.size(), 1);
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(1);
+    EXPECT_FALSE(sketch->Canvas()->HasModel());
+    EXPECT_EQ(errors.size(), 1) << "the sketch reports nothing";
 
     sketch->close();
     EXPECT_FALSE(item->isChecked()) << "the close box unticks the item";
