@@ -5,7 +5,6 @@
 #include "pages/ErrorDisplay.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>

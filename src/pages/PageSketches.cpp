@@ -57,10 +57,6 @@ void Parallelogram(SketchScene& s, TVektor a, TVektor b) {
     s.faces.push_back({{NullVektor, a, sum, b}, ColourConstruction});
 }
 
-TVektor Midpoint(TVektor a, TVektor b) {
-    return Mittelpunkt(a, b);
-}
-
 // The direction at angle t of an angle measured in the plane of the unit vectors e1 and e2.
 TVektor Turned(TVektor e1, TVektor e2, Extended t) {
     return VAdd(VScale(e1, std::cos(t)), VScale(e2, std::sin(t)));
@@ -360,7 +356,7 @@ SketchScene VectorSketch(int operation, TVektor a, TVektor b, TVektor c, Extende
     case 3: {
         const Extended dot = VDot(a, b);
         if (!VEqual(b, NullVektor)) Projection(s, a, b);
-        s.texts.push_back({Midpoint(a, b), ColourResult, "a·b = " + F(dot)});
+        s.texts.push_back({Mittelpunkt(a, b), ColourResult, "a·b = " + F(dot)});
         break;
     }
     case 4:
@@ -374,7 +370,7 @@ SketchScene VectorSketch(int operation, TVektor a, TVektor b, TVektor c, Extende
         Arrow(s, NullVektor, VDivScalar(a, k), ColourResult, "a/c");
         break;
     case 7:
-        s.texts.push_back({Midpoint(NullVektor, a), ColourResult, "|a| = " + F(VLength(a))});
+        s.texts.push_back({Mittelpunkt(NullVektor, a), ColourResult, "|a| = " + F(VLength(a))});
         break;
     case 8:
         Arrow(s, NullVektor, VUnit(a), ColourResult, "a/|a|");

@@ -138,8 +138,11 @@ bool ToBox(const SketchBox& box, TVektor p, P3& out) {
     const Extended h = box.half;
     const TVektor c = box.centre;
     const TVektor q = {p.x / h - c.x / h, p.y / h - c.y / h, p.z / h - c.z / h};
+    // Far beyond the box a point means nothing to the picture, and it would not fit a double.
+    constexpr Extended Far = 1e300L;
+    if (!(std::fabs(q.x) < Far && std::fabs(q.y) < Far && std::fabs(q.z) < Far)) return false;
     out = {static_cast<double>(q.x), static_cast<double>(q.y), static_cast<double>(q.z)};
-    return std::isfinite(out.x) && std::isfinite(out.y) && std::isfinite(out.z);
+    return true;
 }
 
 bool UnitDirection(TVektor u, P3& out) {

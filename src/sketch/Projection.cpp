@@ -52,11 +52,14 @@ std::string TickText(Extended value, Extended step, Extended largest) {
 
 void AddAxes(SketchModel& model) {
     const SketchBox& box = model.box;
-    P3 origin;
-    if (!ToBox(box, NullVektor, origin)) origin = {};
-    const bool inside = std::fabs(origin.x) <= 1 && std::fabs(origin.y) <= 1 && std::fabs(origin.z) <= 1;
-    P3 cross = {std::clamp(origin.x, -1.0, 1.0), std::clamp(origin.y, -1.0, 1.0),
-                std::clamp(origin.z, -1.0, 1.0)};
+    // The origin in box units, moved onto the box where it lies outside, however far.
+    bool inside = true;
+    const auto clamped = [&box, &inside](Extended centre) {
+        const Extended u = -centre / box.half;
+        inside = inside && std::fabs(u) <= 1;
+        return static_cast<double>(std::clamp(u, Extended(-1), Extended(1)));
+    };
+    const P3 cross = {clamped(box.centre.x), clamped(box.centre.y), clamped(box.centre.z)};
     model.axesCross = cross;
     static const char* const Names[3] = {"x", "y", "z"};
     for (int axis = 0; axis < 3; ++axis) {

@@ -10,7 +10,7 @@ namespace {
 
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
-// Numbers the program adds beyond its original table: 760-789: sketch window.
+// Ranges of later features: 760-789: sketch window.
 struct Row {
     int k;
     const char* text[5];

@@ -222,6 +222,14 @@ TEST(SketchAxesTest, TicksAtRoundNumbers) {
     EXPECT_EQ(x[1], "1000000,2");
     for (std::size_t i = 1; i < x.size(); ++i)
         EXPECT_NE(x[i - 1], x[i]);
+    EXPECT_EQ(model.axesCross.x, -1) << "the origin far to the left puts the axes on the box's edge";
+
+    // However far, and beyond what a double holds.
+    const SketchModel far =
+        BuildModel(Points({{1e4000L, 1e4000L, 1e4000L}, {1.1e4000L, 1.1e4000L, 1.1e4000L}}));
+    EXPECT_EQ(far.axesCross.x, -1);
+    EXPECT_EQ(far.axesCross.z, -1);
+    EXPECT_EQ(far.dots.size(), 2u);
 }
 
 } // namespace
