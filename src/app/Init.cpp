@@ -34,6 +34,8 @@ void Save(const IniFile& ini, const std::string& path) {
     }
 }
 
+constexpr const char* SketchSection = "Sketch";
+
 } // namespace
 
 WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages) {
@@ -56,6 +58,13 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
         *option.value = ini.ReadBool("Matrix", option.key, true);
     Matrix_Eigen = ini.ReadBool("Matrix", "Matrix_Eigen", false);
     window.tabsheetIndex = ini.ReadInteger("PLE", "TabsheetIndex", 0);
+    SketchPlacement& sketch = window.sketch;
+    sketch.stored = ini.Value(SketchSection, "Width").has_value();
+    sketch.open = ini.ReadBool(SketchSection, "Open", false);
+    sketch.left = ini.ReadInteger(SketchSection, "Left", 0);
+    sketch.top = ini.ReadInteger(SketchSection, "Top", 0);
+    sketch.width = ini.ReadInteger(SketchSection, "Width", 0);
+    sketch.height = ini.ReadInteger(SketchSection, "Height", 0);
 
     for (CalcPage* page :
          {pages.vector, pages.coordinate, pages.geometry, pages.matrix, pages.complex, pages.quaternion}) {
@@ -64,7 +73,8 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
     return window;
 }
 
-void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex) {
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex,
+                   const SketchPlacement* sketch) {
     IniFile ini;
     ini.Load(path); // keys of other versions and of pages not built yet stay
     for (const char* section : kSectionOrder)
@@ -95,6 +105,13 @@ void WriteSettings(const std::string& path, const SettingsPages& pages, int tabs
             ini.WriteBool("Matrix", "Matrix_Eigen", Matrix_Eigen);
         write(pages.complex);
         write(pages.quaternion);
+        if (sketch != nullptr) {
+            ini.WriteBool(SketchSection, "Open", sketch->open);
+            ini.WriteInteger(SketchSection, "Left", sketch->left);
+            ini.WriteInteger(SketchSection, "Top", sketch->top);
+            ini.WriteInteger(SketchSection, "Width", sketch->width);
+            ini.WriteInteger(SketchSection, "Height", sketch->height);
+        }
     } catch (...) {
         // What was produced before the failing field is kept, as if written key by key.
         try {

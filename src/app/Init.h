@@ -17,10 +17,19 @@ struct SettingsPages {
     CalcPage* quaternion = nullptr;
 };
 
+// The sketch window's place and size (its client area, in screen pixels) and whether it was open.
+// `stored` says whether the file holds them at all; the window checks that the place is on a screen.
+struct SketchPlacement {
+    bool stored = false;
+    bool open = false;
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 // What the window itself restores.
 struct WindowSettings {
     bool firstStart = true;
     int tabsheetIndex = 0; // as stored; the window decides what an unknown value means
+    SketchPlacement sketch;
 };
 
 // The file could not be written; what() names the file and the reason.
@@ -37,7 +46,10 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
 
 // Writes every section in its order, keeping what the file holds beyond that. A page that cannot take
 // over its fields throws its error; the keys produced before it are saved, the rest keep their old
-// contents. A failed save throws SettingsFileError and leaves the old file as it was.
-void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex);
+// contents. A failed save throws SettingsFileError and leaves the old file as it was. The sketch
+// window's section is written last, and only where `sketch` is given: a session that never opened
+// the window leaves the file as it would be without one.
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex,
+                   const SketchPlacement* sketch = nullptr);
 
 } // namespace quillon

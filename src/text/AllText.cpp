@@ -11,7 +11,7 @@ namespace {
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
 // The numbers up to 621 are the program's original texts; later additions have ranges of their own:
-// 800-819 eigen-analysis and rotations, 820-839 copy as.
+// 760-789 sketch window, 800-819 eigen-analysis and rotations, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -235,6 +235,18 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {760, {"Ansicht", "View", "Ver", "Visualizza", "Exibir"}},
+    {761, {"3D-Skizze", "3D sketch", "Boceto 3D", "Schizzo 3D", "Esboço 3D"}},
+    {762, {"Quillon – 3D-Skizze", "Quillon – 3D sketch", "Quillon – Boceto 3D", "Quillon – Schizzo 3D", "Quillon – Esboço 3D"}},
+    {763, {"Bild speichern ...", "Save picture ...", "Guardar imagen ...", "Salva immagine ...", "Salvar imagem ..."}},
+    {764, {"Bild kopieren", "Copy picture", "Copiar imagen", "Copia immagine", "Copiar imagem"}},
+    {765, {"Auf dieser Seite gibt es nichts zu skizzieren.", "There is nothing to sketch on this page.", "En esta página no hay nada que dibujar.", "In questa pagina non c´è niente da disegnare.", "Nesta página não há nada para esboçar."}},
+    {766, {"Diese Werte lassen sich nicht skizzieren.", "These values cannot be sketched.", "Estos valores no se pueden dibujar.", "Questi valori non si possono disegnare.", "Estes valores não podem ser esboçados."}},
+    {767, {"Skizze speichern", "Save sketch", "Guardar boceto", "Salva schizzo", "Salvar esboço"}},
+    {768, {"Der Dateiname muss auf .png, .svg oder .pdf enden.", "The file name must end in .png, .svg or .pdf.", "El nombre del archivo debe terminar en .png, .svg o .pdf.", "Il nome del file deve terminare con .png, .svg o .pdf.", "O nome do arquivo deve terminar em .png, .svg ou .pdf."}},
+    {769, {"Das Bild konnte nicht gespeichert werden:", "The picture could not be saved:", "No se pudo guardar la imagen:", "Non è stato possibile salvare l´immagine:", "Não foi possível salvar a imagem:"}},
+    {770, {"Ziehen: drehen und kippen; Mausrad: zoomen; Doppelklick oder Pos1: zurücksetzen; Pfeiltasten: drehen", "Drag: turn and tilt; wheel: zoom; double-click or Home: reset; arrow keys: turn", "Arrastrar: girar e inclinar; rueda: zoom; doble clic o Inicio: restablecer; flechas: girar", "Trascinare: ruotare e inclinare; rotella: zoom; doppio clic o Home: ripristinare; frecce: ruotare", "Arrastar: girar e inclinar; roda: zoom; clique duplo ou Home: restaurar; setas: girar"}},
+    {771, {"S", "I", "I", "I", "I"}},
     {800, {"Eigenwerte, Eigenvektoren und Drehung", "Eigenvalues, eigenvectors and rotation", "Valores propios, vectores propios y rotación", "Autovalori, autovettori e rotazione", "Autovalores, autovetores e rotação"}},
     {801, {"Die Eigenwerte sind nicht definiert (die Matrix enthält ein unendliches oder ungültiges Element).", "The eigenvalues are not defined (the matrix holds an infinite or invalid element).", "Los valores propios no están definidos (la matriz contiene un elemento infinito o no válido).", "Gli autovalori non sono definiti (la matrice contiene un elemento infinito o non valido).", "Os autovalores não estão definidos (a matriz contém um elemento infinito ou inválido)."}},
     {802, {"Drehachse: ", "Rotation axis: ", "Eje de rotación: ", "Asse di rotazione: ", "Eixo de rotação: "}},
