@@ -70,7 +70,9 @@ QString SettingsFilePath(const QString& programFolder) {
     if (beside.isFile()) return beside.filePath();
     // The folder named after the program, as QStandardPaths::AppConfigLocation gives it for an
     // application called "Quillon" without an organisation, but independent of who set which name.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // The XDG rules have a relative XDG_CONFIG_HOME ignored: it would move with the working folder.
+    if (QDir::isRelativePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
     return QDir(config).filePath(QStringLiteral("Quillon/") + kSettingsFileName);
 }
 

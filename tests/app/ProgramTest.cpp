@@ -39,18 +39,20 @@ private:
 using ProgramTest = GuiTest;
 
 TEST_F(ProgramTest, SettingsFileBesideTheProgramWinsOverThePerUserOne) {
+    // Paths relative to a fresh temporary folder; HOME is its "home".
     struct Row {
         const char* name;
         bool fileBeside;
         bool folderWritable;
-        bool xdgSet;
-        const char* expected; // "beside", "xdg" or "home"
+        const char* xdgConfigHome; // absolute below the folder, as is when relative, unset for nullptr
+        const char* expected;
     } rows[] = {
-        {"portable copy", true, true, true, "beside"},
-        {"portable copy on a read-only folder", true, false, false, "beside"},
-        {"build folder of a first run", false, true, false, "home"},
-        {"installed, XDG_CONFIG_HOME set", false, false, true, "xdg"},
-        {"installed, XDG_CONFIG_HOME unset", false, false, false, "home"},
+        {"portable copy", true, true, "/xdg", "bin/Quillon.ini"},
+        {"portable copy in a read-only folder", true, false, nullptr, "bin/Quillon.ini"},
+        {"build folder of a first run", false, true, nullptr, "home/.config/Quillon/Quillon.ini"},
+        {"installed, XDG_CONFIG_HOME set", false, false, "/xdg", "xdg/Quillon/Quillon.ini"},
+        {"installed, XDG_CONFIG_HOME unset", false, false, nullptr, "home/.config/Quillon/Quillon.ini"},
+        {"installed, XDG_CONFIG_HOME relative", false, false, "xdg", "home/.config/Quillon/Quillon.ini"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -64,16 +66,14 @@ TEST_F(ProgramTest, SettingsFileBesideTheProgramWinsOverThePerUserOne) {
         if (!row.folderWritable)
             QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const EnvironmentGuard home("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
-        const EnvironmentGuard xdg(
-            "XDG_CONFIG_HOME",
-            row.xdgSet ? std::optional(root.filePath(QStringLiteral("xdg")).toLocal8Bit()) : std::nullopt);
+        std::optional<QByteArray> xdgValue;
+        if (row.xdgConfigHome != nullptr)
+            xdgValue =
+                (row.xdgConfigHome[0] == '/' ? root.path().toLocal8Bit() : QByteArray()) + row.xdgConfigHome;
+        const EnvironmentGuard xdg("XDG_CONFIG_HOME", xdgValue);
 
-        const QString expected = QString::fromLatin1(row.expected) == QLatin1String("beside")
-                                     ? program + QStringLiteral("/Quillon.ini")
-                                 : QString::fromLatin1(row.expected) == QLatin1String("xdg")
-                                     ? root.filePath(QStringLiteral("xdg/Quillon/Quillon.ini"))
-                                     : root.filePath(QStringLiteral("home/.config/Quillon/Quillon.ini"));
-        EXPECT_EQ(QFileInfo(SettingsFilePath(program)).absoluteFilePath(), expected);
+        EXPECT_EQ(QFileInfo(SettingsFilePath(program)).absoluteFilePath(),
+                  root.filePath(QLatin1String(row.expected)));
         QFile::setPermissions(program,
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
