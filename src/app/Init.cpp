@@ -7,6 +7,8 @@
 #include "pages/ErrorDisplay.h"
 #include "text/AllText.h"
 
+#include <sys/stat.h>
+
 namespace quillon {
 namespace {
 
@@ -26,8 +28,21 @@ const BoolKey kPleOptions[] = {{"PLE_inputout", &PLE_inputout},        {"PLE_Cle
 const BoolKey kMatrixOptions[] = {{"Matrix_Clear", &Matrix_Clear},
                                   {"Matrix_Trennstrich", &Matrix_Trennstrich}};
 
+// The per-user configuration folder need not exist before the first save. What is missing of it is
+// made private to the user, as the XDG rules ask; a folder that cannot be made shows in the save.
+void CreateFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return;
+    const std::string folder = path.substr(0, slash);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) return;
+    CreateFolderOf(folder);
+    ::mkdir(folder.c_str(), 0700);
+}
+
 void Save(const IniFile& ini, const std::string& path) {
     try {
+        CreateFolderOf(path);
         ini.Save(path);
     } catch (const std::exception& error) {
         throw SettingsFileError(error.what());
@@ -115,6 +130,7 @@ void WriteSettings(const std::string& path, const SettingsPages& pages, int tabs
     } catch (...) {
         // What was produced before the failing field is kept, as if written key by key.
         try {
+            CreateFolderOf(path);
             ini.Save(path);
         } catch (...) {
             // The page's error is the one to report; the next close reports the file.
