@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, and only those that are missing,
-# so that a second run costs nothing.
+# so that a second run costs nothing. Arguments name further packages that a caller needs.
 set -euo pipefail
 
-packages=(cmake g++ make locales libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev "$@")
+# desktop-file-utils and appstream validate the installed menu entry and metainfo in the tests.
+packages=(cmake g++ make locales libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev
+    desktop-file-utils appstream "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #include "app/About.h"
 
 #include "app/FittingText.h"
+#include "app/Version.h"
 #include "core/NumberFormats.h"
 #include "math/Easter.h"
 #include "pages/CalcPage.h"
@@ -30,7 +31,8 @@ namespace {
 
 // The project has no mail address or web site of its own yet: the mail button starts a new message
 // with no recipient, and the web button shows the project's README, which lies in the checkout the
-// program is built in (the build folder sits inside it). One page serves every language.
+// program is built in (the build folder sits inside it) or, for an installed program, beside its other
+// data in share/quillon. One page serves every language.
 constexpr char kMailAddress[] = "mailto:";
 constexpr char kWebPageFile[] = "README.md";
 
@@ -108,6 +110,9 @@ QUrl MailUrl() {
 
 QUrl WebPageUrl() {
     QDir dir(QCoreApplication::applicationDirPath());
+    const QFileInfo installed(dir.filePath(QStringLiteral("../share/quillon/")) +
+                              QLatin1String(kWebPageFile));
+    if (installed.isFile()) return QUrl::fromLocalFile(installed.absoluteFilePath());
     for (int level = 0; level < 3; ++level) {
         const QFileInfo page(dir.filePath(QString::fromLatin1(kWebPageFile)));
         if (page.isFile()) return QUrl::fromLocalFile(page.absoluteFilePath());
@@ -139,7 +144,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     large.setPointSize(22);
     large.setBold(true);
     Label7->setFont(large);
-    Version = Named(new QLabel(QStringLiteral("Version 0.0.30"), this), "Version", QRect(82, 46, 290, 16));
+    Version = Named(new QLabel(QStringLiteral("Version ") + QLatin1String(kVersion), this), "Version",
+                    QRect(82, 46, 290, 16));
 
     // The translators are the project's own team until someone else translates a language.
     const QRect credit(82, 64, 296, 16);

@@ -7,6 +7,8 @@
 #include "pages/ErrorDisplay.h"
 #include "text/AllText.h"
 
+#include <sys/stat.h>
+
 namespace quillon {
 namespace {
 
@@ -26,13 +28,28 @@ const BoolKey kPleOptions[] = {{"PLE_inputout", &PLE_inputout},        {"PLE_Cle
 const BoolKey kMatrixOptions[] = {{"Matrix_Clear", &Matrix_Clear},
                                   {"Matrix_Trennstrich", &Matrix_Trennstrich}};
 
+// The per-user configuration folder need not exist before the first save. What is missing of it is
+// made private to the user, as the XDG rules ask; a folder that cannot be made shows in the save.
+void CreateFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return;
+    const std::string folder = path.substr(0, slash);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) return;
+    CreateFolderOf(folder);
+    ::mkdir(folder.c_str(), 0700);
+}
+
 void Save(const IniFile& ini, const std::string& path) {
     try {
+        CreateFolderOf(path);
         ini.Save(path);
     } catch (const std::exception& error) {
         throw SettingsFileError(error.what());
     }
 }
+
+constexpr const char* SketchSection = "Sketch";
 
 } // namespace
 
@@ -54,7 +71,15 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
         *option.value = ini.ReadBool("PLE", option.key, true);
     for (const BoolKey& option : kMatrixOptions)
         *option.value = ini.ReadBool("Matrix", option.key, true);
+    Matrix_Eigen = ini.ReadBool("Matrix", "Matrix_Eigen", false);
     window.tabsheetIndex = ini.ReadInteger("PLE", "TabsheetIndex", 0);
+    SketchPlacement& sketch = window.sketch;
+    sketch.stored = ini.Value(SketchSection, "Width").has_value();
+    sketch.open = ini.ReadBool(SketchSection, "Open", false);
+    sketch.left = ini.ReadInteger(SketchSection, "Left", 0);
+    sketch.top = ini.ReadInteger(SketchSection, "Top", 0);
+    sketch.width = ini.ReadInteger(SketchSection, "Width", 0);
+    sketch.height = ini.ReadInteger(SketchSection, "Height", 0);
 
     for (CalcPage* page :
          {pages.vector, pages.coordinate, pages.geometry, pages.matrix, pages.complex, pages.quaternion}) {
@@ -63,7 +88,8 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
     return window;
 }
 
-void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex) {
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex,
+                   const SketchPlacement* sketch) {
     IniFile ini;
     std::string problem;
     ini.Load(path, problem); // keys of other versions and of pages not built yet stay
@@ -91,11 +117,22 @@ void WriteSettings(const std::string& path, const SettingsPages& pages, int tabs
         write(pages.matrix);
         for (const BoolKey& option : kMatrixOptions)
             ini.WriteBool("Matrix", option.key, *option.value);
+        // A file of a user who never switched the report on stays as it always was.
+        if (Matrix_Eigen || ini.Value("Matrix", "Matrix_Eigen"))
+            ini.WriteBool("Matrix", "Matrix_Eigen", Matrix_Eigen);
         write(pages.complex);
         write(pages.quaternion);
+        if (sketch != nullptr) {
+            ini.WriteBool(SketchSection, "Open", sketch->open);
+            ini.WriteInteger(SketchSection, "Left", sketch->left);
+            ini.WriteInteger(SketchSection, "Top", sketch->top);
+            ini.WriteInteger(SketchSection, "Width", sketch->width);
+            ini.WriteInteger(SketchSection, "Height", sketch->height);
+        }
     } catch (...) {
         // What was produced before the failing field is kept, as if written key by key.
         try {
+            CreateFolderOf(path);
             ini.Save(path);
         } catch (...) {
             // The page's error is the one to report; the next close reports the file.

@@ -17,6 +17,14 @@ struct SettingsPages {
     CalcPage* quaternion = nullptr;
 };
 
+// The sketch window's place and size (its client area, in screen pixels) and whether it was open.
+// `stored` says whether the file holds them at all; the window checks that the place is on a screen.
+struct SketchPlacement {
+    bool stored = false;
+    bool open = false;
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 // What the window itself restores.
 struct WindowSettings {
     bool firstStart = true;
@@ -24,6 +32,7 @@ struct WindowSettings {
     // Why a file that is there could not be read (not a regular file, no permission, an I/O error, too
     // large); empty when it was read or is missing. Such a file is not replaced at close.
     std::string unreadable;
+    SketchPlacement sketch;
 };
 
 // The file could not be written; what() names the file and the reason.
@@ -43,5 +52,10 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
 // contents. A failed save throws SettingsFileError and leaves the old file as it was; so does a file
 // that is there but cannot be read, since replacing it would lose the settings it holds.
 void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex);
+// contents. A failed save throws SettingsFileError and leaves the old file as it was. The sketch
+// window's section is written last, and only where `sketch` is given: a session that never opened
+// the window leaves the file as it would be without one.
+void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex,
+                   const SketchPlacement* sketch = nullptr);
 
 } // namespace quillon

@@ -6,6 +6,7 @@
 #include "app/Rates.h"
 #include "app/ReportOutput.h"
 #include "app/SetLanguage.h"
+#include "app/SketchForm.h"
 #include "core/Options.h"
 #include "pages/CalcPage.h"
 #include "pages/ComplexPage.h"
@@ -20,9 +21,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTabWidget>
+
+#include <exception>
 
 namespace quillon {
 namespace {
@@ -88,6 +94,14 @@ void TCalcForm::BuildMenu() {
     Exit_Item = NamedAction(this, QStringLiteral("Exit_Item"));
     File_Menu->addAction(Exit_Item);
 
+    View_Menu = menuBar()->addMenu(QString());
+    View_Menu->setObjectName(QStringLiteral("View_Menu"));
+    View_Item = View_Menu->menuAction();
+    View_Item->setObjectName(QStringLiteral("View_Item"));
+    Sketch_Item = NamedAction(this, QStringLiteral("Sketch_Item"));
+    Sketch_Item->setCheckable(true);
+    View_Menu->addAction(Sketch_Item);
+
     Options_Item = NamedAction(this, QStringLiteral("Options_Item"));
     menuBar()->addAction(Options_Item);
 
@@ -114,6 +128,7 @@ void TCalcForm::BuildMenu() {
     connect(Options_Item, &QAction::triggered, this, Guarded([this] { Options_ItemClick(); }));
     connect(Rates_Item, &QAction::triggered, this, Guarded([this] { Rates_ItemClick(); }));
     connect(Info_Item, &QAction::triggered, this, Guarded([this] { Info_ItemClick(); }));
+    connect(Sketch_Item, &QAction::triggered, this, [this](bool checked) { Sketch_ItemClick(checked); });
 }
 
 void TCalcForm::BuildPages() {
@@ -122,10 +137,18 @@ void TCalcForm::BuildPages() {
     CompactTabs(Tessaly_PageControl);
     setCentralWidget(Tessaly_PageControl);
 
-    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage,
-              new MatrixPage, new ComplexPage,  new QuaternionPage};
-    for (CalcPage* page : pages_)
+    auto* matrix = new MatrixPage;
+    auto* quaternion = new QuaternionPage;
+    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage, matrix, new ComplexPage, quaternion};
+    // The quaternion page's rotation buttons work on the matrix page; neither page knows the other.
+    connect(quaternion, &QuaternionPage::RotationMatrixOut, matrix, &MatrixPage::ShowInC);
+    quaternion->SetRotationSource([matrix] { return matrix->ReadMatrixA(); });
+    for (CalcPage* page : pages_) {
         Tessaly_PageControl->addTab(page, page->FixedCaption());
+        connect(page, &CalcPage::SketchChanged, this, [this, page] {
+            if (page == CurrentPage()) RefreshSketch();
+        });
+    }
 }
 
 CalcPage* TCalcForm::CurrentPage() const {
@@ -139,6 +162,7 @@ SettingsPages TCalcForm::Pages() const {
 void TCalcForm::FormCreate() {
     FormReady = false;
     const WindowSettings stored = ReadSettings(settingsPath_.toStdString(), Pages());
+    sketchPlacement_ = stored.sketch;
     const int tab = stored.tabsheetIndex;
     Tessaly_PageControl->setCurrentIndex(tab >= 0 && tab < kStoredPages ? tab : 0);
 
@@ -179,8 +203,14 @@ void TCalcForm::MainTextInit() {
     Exit_Item->setText(Tx(53));
     Options_Item->setText(Tx(54));
     Info_Item->setText(Tx(55));
+    View_Item->setText(Tx(760));
+    Sketch_Item->setText(Tx(761));
     for (CalcPage* page : pages_)
         RunGuarded([page] { page->ApplyTexts(); });
+    if (sketch_ != nullptr) {
+        sketch_->ApplyTexts();
+        RefreshSketch();
+    }
 }
 
 void TCalcForm::Tessaly_PageControlChange() {
@@ -196,6 +226,7 @@ void TCalcForm::Tessaly_PageControlChange() {
     PrinterSetup_Item->setVisible(saving);
     N2_Item->setVisible(saving);
     setFixedSize(shown->WindowSize());
+    RefreshSketch();
 }
 
 void TCalcForm::Exit_ItemClick() {
@@ -222,6 +253,73 @@ void TCalcForm::Info_ItemClick() {
     about.exec();
 }
 
+void TCalcForm::Sketch_ItemClick(bool checked) {
+    if (checked)
+        OpenSketch();
+    else if (sketch_ != nullptr)
+        sketch_->close();
+}
+
+void TCalcForm::OpenSketch() {
+    if (sketch_ == nullptr) {
+        sketch_ = new TSketchForm(this);
+        connect(sketch_, &TSketchForm::Closed, this, [this] { Sketch_Item->setChecked(false); });
+        const SketchPlacement& p = sketchPlacement_;
+        const QRect stored(p.left, p.top, p.width, p.height);
+        const QSize smallest = sketch_->minimumSizeHint();
+        bool onScreen = false;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect shared = screen->availableGeometry().intersected(stored);
+            onScreen = onScreen || (shared.width() >= 64 && shared.height() >= 64);
+        }
+        // A place from another screen layout, or a size that is no size, is not restored.
+        if (p.stored && onScreen && p.width >= smallest.width() && p.height >= smallest.height()) {
+            sketch_->setGeometry(stored);
+        } else {
+            // Beside the main window where the screen has room for it; the window manager decides else.
+            const QRect beside(frameGeometry().topRight() + QPoint(8, 0), sketch_->frameGeometry().size());
+            if (screen()->availableGeometry().contains(beside)) sketch_->move(beside.topLeft());
+        }
+    }
+    Sketch_Item->setChecked(true);
+    sketch_->show();
+    sketch_->raise();
+    RefreshSketch();
+}
+
+void TCalcForm::RefreshSketch() {
+    if (sketch_ == nullptr || !sketch_->isVisible()) return;
+    SketchScene scene;
+    int note = TSketchForm::NothingToSketchText;
+    try {
+        scene = CurrentPage()->Sketch();
+    } catch (const std::exception&) {
+        // Values whose constructions overflow are not drawn at all rather than half.
+        scene = {};
+        note = TSketchForm::CannotSketchText;
+    }
+    sketch_->ShowScene(scene, note);
+}
+
+SketchPlacement TCalcForm::CurrentSketchPlacement() const {
+    SketchPlacement p;
+    p.stored = true;
+    p.open = sketch_->isVisible();
+    const QRect place = sketch_->geometry();
+    p.left = place.left();
+    p.top = place.top();
+    p.width = place.width();
+    p.height = place.height();
+    return p;
+}
+
+void TCalcForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (sketchPlacement_.stored && sketchPlacement_.open) OpenSketch();
+}
+
 int TCalcForm::StoredTabsheetIndex() const {
     const int index = Tessaly_PageControl->currentIndex();
     return index < kStoredPages ? index : 0;
@@ -233,7 +331,9 @@ void TCalcForm::closeEvent(QCloseEvent* event) {
         try {
             for (CalcPage* page : pages_)
                 page->TakeOverFields();
-            WriteSettings(settingsPath_.toStdString(), Pages(), StoredTabsheetIndex());
+            const SketchPlacement sketch = sketch_ != nullptr ? CurrentSketchPlacement() : SketchPlacement{};
+            WriteSettings(settingsPath_.toStdString(), Pages(), StoredTabsheetIndex(),
+                          sketch_ != nullptr ? &sketch : nullptr);
         } catch (const SettingsFileError& error) {
             // The old file is intact; keeping the window open would not make the folder writable, and
             // the user could not leave the program at all.
@@ -243,10 +343,12 @@ void TCalcForm::closeEvent(QCloseEvent* event) {
             throw;
         }
     });
-    if (pageFailed)
+    if (pageFailed) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    event->accept();
+    if (sketch_ != nullptr) sketch_->hide();
 }
 
 } // namespace quillon

@@ -2,10 +2,11 @@
 
 // Map of Quillon. src/core: numbers <-> text (Handle), the formula parser on dual numbers, float
 // errors, the settings file; src/math: vectors, bodies, matrices, complex numbers, quaternions;
-// src/text: the five-language text table; src/pages: one widget per calculator page with its fields,
-// cells and handlers, each a CalcPage that tells this window its size, caption and report, and the
-// error display (ErrorDisplay) every handler runs through; src/app: this window, the dialogs, the
-// settings sections (Init) and main.cpp.
+// src/text: the five-language text table; src/sketch: the scene model of the 3D sketch window (view
+// box, clipping, projection, depth order); src/pages: one widget per calculator page with its fields,
+// cells and handlers, each a CalcPage that tells this window its size, caption, report and sketch
+// scene, and the error display (ErrorDisplay) every handler runs through; src/app: this window, the
+// dialogs, the sketch window, the settings sections (Init) and main.cpp.
 // One request: typing "2*pi" into ax_Edit marks component x of the vector page's cell a stale; pressing
 // V_Calc_Button runs the page's handler through the error display's guard, which reads the stale
 // components with EvaluateText (postfix code on a stack of dual numbers), computes with src/math and
@@ -22,12 +23,14 @@
 
 class QAction;
 class QMenu;
+class QShowEvent;
 class QTabWidget;
 
 namespace quillon {
 
 class CalcPage;
 class ReportOutput;
+class TSketchForm;
 
 class TCalcForm : public QMainWindow {
     Q_OBJECT
@@ -45,6 +48,8 @@ protected:
     // not evaluate keeps the window open; a file that cannot be written is reported, and the window
     // closes with the old file intact.
     void closeEvent(QCloseEvent* event) override;
+    // The first show reopens the sketch window where the last session left it open.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenu();
@@ -57,6 +62,13 @@ private:
     void Options_ItemClick();
     void Rates_ItemClick();
     void Info_ItemClick();
+    void Sketch_ItemClick(bool checked);
+    // Builds the sketch window the first time it is opened, never before.
+    void OpenSketch();
+    // The shown page's scene into the sketch window, while it is open.
+    void RefreshSketch();
+    // Where the sketch window is, for the settings file.
+    SketchPlacement CurrentSketchPlacement() const;
 
     CalcPage* CurrentPage() const;
     SettingsPages Pages() const;
@@ -88,6 +100,14 @@ private:
     QAction* Tools_Item = nullptr;
     QAction* Rates_Item = nullptr;
     QAction* Info_Item = nullptr;
+    QMenu* View_Menu = nullptr;
+    QAction* View_Item = nullptr;
+    QAction* Sketch_Item = nullptr;
+
+    // Built on first use; the placement is the stored one until then.
+    TSketchForm* sketch_ = nullptr;
+    SketchPlacement sketchPlacement_;
+    bool shownOnce_ = false;
 };
 
 } // namespace quillon

@@ -97,6 +97,7 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     Matrix_Clear_CheckBox->setChecked(Matrix_Clear);
     Matrix_Trennstrich_CheckBox->setChecked(Matrix_Trennstrich);
     Matrix_Trennstrich_CheckBox->setEnabled(!Matrix_Clear);
+    Matrix_Eigen_CheckBox->setChecked(Matrix_Eigen);
     OptionTextInit();
     UpdatePreview();
     ShowFlag();
@@ -164,10 +165,12 @@ void TOptionsForm::BuildMatrixPage() {
     Matrix_TabSheet = Named(new QWidget, "Matrix_TabSheet");
     Matrix_Clear_CheckBox = Named(new QCheckBox(Matrix_TabSheet), "Matrix_Clear_CheckBox");
     Matrix_Trennstrich_CheckBox = Named(new QCheckBox(Matrix_TabSheet), "Matrix_Trennstrich_CheckBox");
+    Matrix_Eigen_CheckBox = Named(new QCheckBox(Matrix_TabSheet), "Matrix_Eigen_CheckBox");
     auto* column = new QVBoxLayout(Matrix_TabSheet);
     column->setContentsMargins(8, 6, 8, 6);
     column->addWidget(Matrix_Clear_CheckBox);
     column->addWidget(Matrix_Trennstrich_CheckBox);
+    column->addWidget(Matrix_Eigen_CheckBox);
     column->addStretch();
     Option_PageControl->addTab(Matrix_TabSheet, QString());
 }
@@ -214,6 +217,7 @@ void TOptionsForm::OptionTextInit() {
     tab(Matrix_TabSheet, 29);
     Matrix_Clear_CheckBox->setText(Tx(309));
     Matrix_Trennstrich_CheckBox->setText(Tx(310));
+    Matrix_Eigen_CheckBox->setText(Tx(800));
 
     filling_ = true;
     ComboBox1->clear();
@@ -326,6 +330,7 @@ void TOptionsForm::OK_ButtonClick() {
     PLE_Intersection = PLE_Intersection_CheckBox->isChecked();
     Matrix_Clear = Matrix_Clear_CheckBox->isChecked();
     Matrix_Trennstrich = Matrix_Trennstrich_CheckBox->isChecked();
+    Matrix_Eigen = Matrix_Eigen_CheckBox->isChecked();
     accept();
 }
 

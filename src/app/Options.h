@@ -79,6 +79,7 @@ private:
 
     QCheckBox* Matrix_Clear_CheckBox = nullptr;
     QCheckBox* Matrix_Trennstrich_CheckBox = nullptr;
+    QCheckBox* Matrix_Eigen_CheckBox = nullptr;
 
     QLabel* Flag_Image = nullptr;
     QComboBox* Language_ComboBox = nullptr;

@@ -14,6 +14,7 @@ bool PLE_Intersection = true;
 
 bool Matrix_Clear = true;
 bool Matrix_Trennstrich = true;
+bool Matrix_Eigen = false;
 
 std::string WLinks = "DEM";
 std::string WRechts = "EUR";
@@ -25,6 +26,7 @@ void ResetOptions() {
     PLE_inputout = PLE_Clear = PLE_Trennstrich = PLE_mirror = true;
     PLE_DistanceOut = PLE_AddInfo = PLE_Intersection = true;
     Matrix_Clear = Matrix_Trennstrich = true;
+    Matrix_Eigen = false;
     WLinks = "DEM";
     WRechts = "EUR";
 }

@@ -24,6 +24,8 @@ extern bool PLE_Intersection; // intersection information
 // Matrix report options.
 extern bool Matrix_Clear;
 extern bool Matrix_Trennstrich;
+// Eigenvalues, eigenvectors and rotation at the end of the information report; off by default.
+extern bool Matrix_Eigen;
 
 // The currency codes the conversion dialog selects on the left and on the right.
 extern std::string WLinks;

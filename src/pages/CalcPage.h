@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/ErrorDisplay.h"
+#include "sketch/Scene.h"
 #include "text/AllText.h"
 
 #include <QFont>
@@ -55,6 +56,14 @@ public:
     virtual QStringList ReportLines() const { return {}; }
     // The font the report is printed in.
     virtual QFont ReportFont() const { return font(); }
+
+    // What the sketch window draws for this page: its objects and what its last calculation found, from
+    // the values the page holds (no field is read). The empty scene where the page has nothing to draw.
+    virtual SketchScene Sketch() const { return {}; }
+
+signals:
+    // What Sketch() describes may have changed: after a calculation, or a new operation or object kind.
+    void SketchChanged();
 
 protected:
     // A button of this page named `name` whose clicks run `handler` through the error display. It is

@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "math/GVektor.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 #include "pages/RadioGroup.h"
 
@@ -148,6 +149,10 @@ void CoordinatePage::StartUp() {
     ShowSketch();
 }
 
+SketchScene CoordinatePage::Sketch() const {
+    return CoordinateSketch(cartesian_.value, convention_, degreeMode_);
+}
+
 void CoordinatePage::ShowSketch() {
     sphereZSketch_->setVisible(convention_ == 0);
     sphereXYSketch_->setVisible(convention_ != 0);
@@ -224,6 +229,7 @@ void CoordinatePage::kartesische_Koordinaten_ButtonClick() {
     spherical_.value = spherical;
     cylindrical_.value = cylindrical;
     Write();
+    emit SketchChanged();
 }
 
 void CoordinatePage::Kugelkoordinaten_ButtonClick() {
@@ -236,6 +242,7 @@ void CoordinatePage::Kugelkoordinaten_ButtonClick() {
     cartesian_.value = cartesian;
     cylindrical_.value = cylindrical;
     Write();
+    emit SketchChanged();
 }
 
 void CoordinatePage::Zylinderkoordinaten_ButtonClick() {
@@ -247,6 +254,7 @@ void CoordinatePage::Zylinderkoordinaten_ButtonClick() {
     cartesian_.value = cartesian;
     spherical_.value = spherical;
     Write();
+    emit SketchChanged();
 }
 
 void CoordinatePage::KKugelZ_RadioGroupClick() {
@@ -264,6 +272,7 @@ void CoordinatePage::KKugelZ_RadioGroupClick() {
     ShowSketch();
     spherical_.value = reexpressed;
     Write();
+    emit SketchChanged();
 }
 
 void CoordinatePage::K_Rad_Deg_RadioGroupClick() {
@@ -275,6 +284,7 @@ void CoordinatePage::K_Rad_Deg_RadioGroupClick() {
     degreeMode_ = chosen;
     unitGroup_->SetItemIndex(chosen ? 1 : 0);
     Write();
+    emit SketchChanged();
 }
 
 } // namespace quillon

@@ -27,6 +27,7 @@ public:
     void StartUp() override;
     QString FixedCaption() const override { return QStringLiteral("Koordinatensysteme"); }
     int CaptionText() const override { return 30; }
+    SketchScene Sketch() const override;
 
     // 0: theta measured from the z axis, 1: from the xy plane.
     int ThetaConvention() const { return convention_; }

@@ -8,6 +8,7 @@
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
 #include "pages/GeometryObjects.h"
+#include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 #include "pages/RadioGroup.h"
 
@@ -660,6 +661,7 @@ void GeometryPage::PLE_L_ComboBoxChange(int index) {
         }
         WriteObject(static_cast<int>(i), true);
     }
+    emit SketchChanged();
 }
 
 void GeometryPage::FormClick(bool lineForms) {
@@ -675,6 +677,7 @@ void GeometryPage::FormClick(bool lineForms) {
     Arrange({KindOfCode(objects_[0].code), KindOfCode(objects_[1].code)});
     WriteObject(0, false);
     WriteObject(1, false);
+    emit SketchChanged();
 }
 
 void GeometryPage::PLE_Kug_ComboBoxChange(int index) {
@@ -700,6 +703,17 @@ void GeometryPage::PLE_Kug_ComboBoxChange(int index) {
     o.r.stale = false;
 }
 
+GeometryInput GeometryPage::Input(const Object& o) {
+    GeometryInput in;
+    in.a = o.a.value;
+    in.b = o.b.value;
+    in.c = o.c.value;
+    in.n = {o.k[0].value, o.k[1].value, o.k[2].value};
+    in.d = o.k[3].value;
+    in.r = o.r.value;
+    return in;
+}
+
 void GeometryPage::PLE_Calc_ButtonClick() {
     ReadObject(0);
     ReadObject(1);
@@ -709,23 +723,22 @@ void GeometryPage::PLE_Calc_ButtonClick() {
     else if (!memo_->document()->isEmpty())
         memo_->appendPlainText(PLE_Trennstrich ? QString(52, QLatin1Char('-')) : QStringLiteral(" "));
 
-    const auto input = [](const Object& o) {
-        GeometryInput in;
-        in.a = o.a.value;
-        in.b = o.b.value;
-        in.c = o.c.value;
-        in.n = {o.k[0].value, o.k[1].value, o.k[2].value};
-        in.d = o.k[3].value;
-        in.r = o.r.value;
-        return in;
-    };
     std::vector<std::string> messages;
-    const GeometryBody first = ValidateObject(objects_[0].code, 1, input(objects_[0]), messages);
-    const GeometryBody second = ValidateObject(objects_[1].code, 2, input(objects_[1]), messages);
+    const GeometryBody first = ValidateObject(objects_[0].code, 1, Input(objects_[0]), messages);
+    const GeometryBody second = ValidateObject(objects_[1].code, 2, Input(objects_[1]), messages);
     for (const std::string& line : messages)
         memo_->appendPlainText(QString::fromStdString(line));
     for (const std::string& line : ReportFor(first, second))
         memo_->appendPlainText(QString::fromStdString(line));
+    emit SketchChanged();
+}
+
+SketchScene GeometryPage::Sketch() const {
+    // Validated as the calculation validates them; the messages are the memo's, not the sketch's.
+    std::vector<std::string> messages;
+    const GeometryBody first = ValidateObject(objects_[0].code, 1, Input(objects_[0]), messages);
+    const GeometryBody second = ValidateObject(objects_[1].code, 2, Input(objects_[1]), messages);
+    return GeometrySketch(first, second);
 }
 
 void GeometryPage::PLE_Clear_ButtonClick() {
@@ -740,6 +753,7 @@ void GeometryPage::PLE_Clear_ButtonClick() {
         o.k = {};
         o.r = ScalarCell{};
     }
+    emit SketchChanged();
 }
 
 } // namespace quillon

@@ -14,6 +14,7 @@ class QPushButton;
 namespace quillon {
 
 class RadioGroupBox;
+struct GeometryInput;
 
 // Points, lines, planes and spheres: two objects and the report of their relations.
 class GeometryPage : public CalcPage {
@@ -33,6 +34,7 @@ public:
     QString ReportName() const override { return QStringLiteral("PLE"); }
     QStringList ReportLines() const override;
     QFont ReportFont() const override;
+    SketchScene Sketch() const override;
 
     // The kind code (GeometryCode) of object 0 or 1.
     int KindCode(int object) const { return objects_[static_cast<std::size_t>(object)].code; }
@@ -72,6 +74,8 @@ private:
     void Arrange(const std::array<int, 2>& kinds);
     void ShowObject(int index);
     void ShowChoices();
+    // The values of the object's cells, whatever its form, as the calculation takes them.
+    static GeometryInput Input(const Object& o);
     void ReadObject(int index);
     void WriteObject(int index, bool keepTyped);
     void WriteAllFields();

@@ -44,6 +44,8 @@ void AddSphereMeasures(GeometryReport& lines, TKugel k) {
     lines.push_back(Text(508) + F(KugelOberflaeche(k)));
 }
 
+} // namespace
+
 // Whether the spheres touch, for a result of SchnittKugelKugel without a circle whose marker n is that
 // of spheres apart (0, 0, 0) or one inside the other ((-1, 0, 0), (0, -1, 0)). A touching point is told
 // by m differing from 0, which fails for a touching point at the origin; the centre distance then
@@ -54,8 +56,6 @@ bool SpheresTouch(TKugel k1, TKugel k2, TKreis c) {
     if (VEqual(c.n, NullVektor)) return !(l > k1.r + k2.r);
     return !(l < std::fabs(k1.r - k2.r));
 }
-
-} // namespace
 
 GeometryReport ReportPointPoint(TVektor p1, TVektor p2) {
     GeometryReport lines;

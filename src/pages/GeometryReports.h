@@ -28,4 +28,8 @@ GeometryReport ReportLineSphere(TGerade g, TKugel k);
 GeometryReport ReportPlaneSphere(TEbene e, TKugel k);
 GeometryReport ReportSphereSphere(TKugel k1, TKugel k2);
 
+// Whether the spheres touch, for a result c of SchnittKugelKugel(k1, k2) without a circle whose marker
+// c.n is that of spheres apart (0, 0, 0) or one inside the other ((-1, 0, 0), (0, -1, 0)).
+bool SpheresTouch(TKugel k1, TKugel k2, TKreis c);
+
 } // namespace quillon

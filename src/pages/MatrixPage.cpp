@@ -613,8 +613,21 @@ void MatrixPage::M_Calc_ButtonClick() {
 void MatrixPage::MInfo_ButtonClick(int m) {
     PrepareMemo();
     ReadPage();
-    InfoReport(matrices_[static_cast<std::size_t>(m)].value, MatrixLetters[m],
-               [this](const std::string& line) { AppendLine(line); });
+    const auto append = [this](const std::string& line) { AppendLine(line); };
+    const TMatrix& X = matrices_[static_cast<std::size_t>(m)].value;
+    InfoReport(X, MatrixLetters[m], append);
+    if (Matrix_Eigen) EigenReport(X, append);
+}
+
+TMatrix MatrixPage::ReadMatrixA() {
+    ReadPage();
+    return matrices_[A].value;
+}
+
+void MatrixPage::ShowInC(const TMatrix& value) {
+    // As a calculation writes its result: C's cells are read back from their text next time.
+    matrices_[C].value = value;
+    ShowMatrix(C, value);
 }
 
 void MatrixPage::ConvertPlain(int m) {

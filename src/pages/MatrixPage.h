@@ -45,6 +45,11 @@ public:
     static constexpr int OperationCount = 10;
     int CurrentOperation() const { return operation_; }
 
+    // For the window's rotation buttons of the quaternion page: matrix A as the page reads it (a
+    // cell that does not evaluate throws), and a matrix written into C like a result.
+    TMatrix ReadMatrixA();
+    void ShowInC(const TMatrix& value);
+
 private:
     // The three matrices A, B, C by index 0, 1, 2; element n of a matrix is row n / 3, column n % 3.
     struct MatrixCell {

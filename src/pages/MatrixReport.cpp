@@ -2,11 +2,15 @@
 
 #include "core/FloatError.h"
 #include "core/Handle.h"
+#include "math/GEigen.h"
+#include "math/GRotation.h"
 #include "math/MathText.h"
 #include "text/AllText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -138,6 +142,67 @@ void InfoReport(const TMatrix& X, char name, const std::function<void(const std:
     const std::string start = "char. Polynom: -k*k*k";
     const std::string polynomial = start + Term(c.x, " k*k") + Term(c.y, " k") + Term(c.z, "");
     if (polynomial.size() > start.size()) append(polynomial + "=0");
+}
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : "; ") + part;
+    return text;
+}
+
+// Rounding noise of the rotation's parts, as in the eigenvectors, is written as 0.
+Extended Tidy(Extended x) {
+    return std::fabs(x) < EigenTolerance ? 0 : x;
+}
+
+// "0,5-0,5i+0,5j-0,5k"
+std::string QuaternionText(const TQuat& q) {
+    std::string text = FormatNumber(Tidy(q.Re));
+    const std::pair<Extended, char> parts[] = {{q.i, 'i'}, {q.j, 'j'}, {q.k, 'k'}};
+    for (const auto& [value, letter] : parts) {
+        const Extended v = Tidy(value);
+        text += (v < 0 ? "-" : "+") + FormatNumber(std::fabs(v)) + letter;
+    }
+    return text;
+}
+
+} // namespace
+
+void EigenReport(const TMatrix& X, const std::function<void(const std::string&)>& append) {
+    const TEigen eigen = MEigen(X);
+    if (!eigen.defined) {
+        append(Text(801));
+        return;
+    }
+    std::vector<std::string> values;
+    for (int n = 0; n < eigen.realCount; ++n)
+        values.push_back(FormatNumber(eigen.real[n]));
+    if (eigen.realCount == 1) {
+        const std::string re = FormatNumber(eigen.re), im = FormatNumber(eigen.im);
+        values.push_back(re + "+" + im + "i");
+        values.push_back(re + "-" + im + "i");
+    }
+    append(Text(44) + " " + Joined(values));
+
+    for (int s = 0; s < eigen.spaceCount; ++s) {
+        const TEigenSpace& space = eigen.spaces[s];
+        std::vector<std::string> vectors;
+        for (int n = 0; n < space.dimension; ++n)
+            vectors.push_back(VectorText(space.basis[n]));
+        append(Text(43) + " " + FormatNumber(space.value) + ": " + Joined(vectors));
+    }
+
+    if (!IsRotationWithinRounding(X)) return;
+    const TQuat q = RotationToQuat(X);
+    TVektor axis;
+    Extended degrees = 0;
+    QuatAxisAngle(q, axis, degrees);
+    append(Text(802) + VectorText(TVektor{Tidy(axis.x), Tidy(axis.y), Tidy(axis.z)}));
+    append(Text(803) + FormatNumber(degrees) + "\u00B0");
+    append(Text(804) + QuaternionText(q));
 }
 
 } // namespace quillon

@@ -31,4 +31,10 @@ std::array<std::string, 3> OperationLines(int n, const MatrixValues& values);
 // to `append` as soon as it is built, so the lines before a floating-point error stay reported.
 void InfoReport(const TMatrix& X, char name, const std::function<void(const std::string&)>& append);
 
+// The lines the information report ends with when Matrix_Eigen is on: the eigenvalues, each distinct
+// real eigenvalue with a basis of its eigenspace, and for a rotation within rounding its axis, angle in
+// degrees and unit quaternion. A matrix with an infinite or invalid element gets one line saying that
+// the eigenvalues are not defined. Never throws a floating-point error.
+void EigenReport(const TMatrix& X, const std::function<void(const std::string&)>& append);
+
 } // namespace quillon

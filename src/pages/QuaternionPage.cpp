@@ -1,6 +1,7 @@
 #include "pages/QuaternionPage.h"
 
 #include "core/Handle.h"
+#include "math/GRotation.h"
 #include "pages/ArrowKeys.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
@@ -93,7 +94,8 @@ void QuaternionPage::BuildControls() {
     for (int n = 0; n < 3; ++n) {
         grid->addWidget(caption(QStringLiteral("q%1=").arg(n + 1)), n + 1, 0);
         for (int index = 0; index < 9; ++index) {
-            const QString name = QStringLiteral("Q%1%2_Edit").arg(n + 1).arg(QLatin1String(FieldNames[index]));
+            const QString name =
+                QStringLiteral("Q%1%2_Edit").arg(n + 1).arg(QLatin1String(FieldNames[index]));
             // Only Re, i, j and k are typed in; the others show what follows from them.
             std::function<void()> changed;
             if (index < 4) changed = [this, n, index] { FieldChanged(n, index); };
@@ -184,6 +186,11 @@ void QuaternionPage::BuildControls() {
         constantButtons.push_back(b);
     }
     row({constantButtons[0], constantButtons[1], constantButtons[2], constantButtons[3], constantButtons[4]});
+    toMatrixButton_ =
+        AddButton(QString(), QStringLiteral("QToMatrix_Button"), [this] { QToMatrix_ButtonClick(); });
+    fromMatrixButton_ =
+        AddButton(QString(), QStringLiteral("QFromMatrix_Button"), [this] { QFromMatrix_ButtonClick(); });
+    row({toMatrixButton_, fromMatrixButton_});
     middle->addWidget(ops, 3);
 
     // Conjugate, inverse and unit of each quaternion in place.
@@ -246,8 +253,13 @@ void QuaternionPage::BuildArrowKeys() {
                                             edits_[(n + 1) % 3][index], edits_[n][(index + 1) % 6]});
 }
 
-// Every caption of this page is a formula or a symbol, the same in all languages.
-void QuaternionPage::ApplyTexts() {}
+// The other captions of this page are formulas or symbols, the same in all languages.
+void QuaternionPage::ApplyTexts() {
+    toMatrixButton_->setText(Tx(805));
+    toMatrixButton_->setToolTip(Tx(807));
+    fromMatrixButton_->setText(Tx(806));
+    fromMatrixButton_->setToolTip(Tx(808));
+}
 
 void QuaternionPage::StartUp() {
     changeHandling_ = true;
@@ -318,6 +330,27 @@ void QuaternionPage::QEinheit_ButtonClick(int n) {
     q_[n] = QuatUnit(q_[n]);
     ShowNumber(n);
     out_->setText(q + QStringLiteral("=1"));
+}
+
+void QuaternionPage::QToMatrix_ButtonClick() {
+    if (IsZero(q_[0])) {
+        out_->setText(Tx(810));
+        return;
+    }
+    emit RotationMatrixOut(QuatToRotation(q_[0]));
+    out_->setText(QStringLiteral("C=R(q1)"));
+}
+
+void QuaternionPage::QFromMatrix_ButtonClick() {
+    if (!rotationSource_) return;
+    const TMatrix A = rotationSource_();
+    if (!IsRotationWithinRounding(A)) {
+        out_->setText(Tx(809));
+        return;
+    }
+    q_[0] = RotationToQuat(A);
+    ShowNumber(0);
+    out_->setText(QStringLiteral("q1=q(A)"));
 }
 
 } // namespace quillon

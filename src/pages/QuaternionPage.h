@@ -1,10 +1,12 @@
 #pragma once
 
+#include "math/GMatrix.h"
 #include "math/GQuaternion.h"
-#include "pages/NumberPage.h"
 #include "pages/NumberFields.h"
+#include "pages/NumberPage.h"
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +33,14 @@ public:
     // qn for n = 0, 1, 2 (q1, q2, q3).
     const TQuat& Number(int n) const { return q_[n]; }
 
+    // Where QFromMatrix_Button takes its matrix from (the window hands in the matrix page's A); without
+    // one the button does nothing. The source may throw the error of a cell that does not evaluate.
+    void SetRotationSource(std::function<TMatrix()> source) { rotationSource_ = std::move(source); }
+
+signals:
+    // QToMatrix_Button: the rotation matrix of q1's unit quaternion, for the window to pass on.
+    void RotationMatrixOut(const quillon::TMatrix& rotation);
+
 private:
     void BuildControls();
     void BuildArrowKeys();
@@ -45,10 +55,15 @@ private:
     void QPower_ButtonClick();
     void QInv_ButtonClick(int n);
     void QEinheit_ButtonClick(int n);
+    void QToMatrix_ButtonClick();
+    void QFromMatrix_ButtonClick();
 
     std::array<TQuat, 3> q_{QuatZero, QuatZero, QuatZero};
     std::array<QuaternionEdits, 3> edits_{};
     QLineEdit* powerEdit_ = nullptr;
+    QPushButton* toMatrixButton_ = nullptr;
+    QPushButton* fromMatrixButton_ = nullptr;
+    std::function<TMatrix()> rotationSource_;
     ArrowKeyNavigator* arrows_ = nullptr;
 };
 

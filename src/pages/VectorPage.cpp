@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 
 #include <QApplication>
@@ -298,7 +299,18 @@ QStringList VectorPage::MemoryLines() const {
 
 void VectorPage::V_ToolButtonChanged(int k) {
     ShowOperation(k);
-    if (k < OperationCount) operation_ = k;
+    if (k < OperationCount && k != operation_) {
+        operation_ = k;
+        calculated_.valid = false;
+        emit SketchChanged();
+    }
+}
+
+SketchScene VectorPage::Sketch() const {
+    if (calculated_.valid)
+        return VectorSketch(calculated_.operation, calculated_.a, calculated_.b, calculated_.c, calculated_.k,
+                            true);
+    return VectorSketch(operation_, a_.value, b_.value, c_.value, cScalar_.value, false);
 }
 
 void VectorPage::ShowOperation(int k) {
@@ -426,10 +438,12 @@ void VectorPage::V_Calc_ButtonClick() {
         dScalar_.stale = false;
         WriteScalarEdit(scalar, dScalarEdit_);
     }
+    calculated_ = {true, operation_, a, b, c, k};
     if (operation_ == 9)
         angleLabel_->setText(QStringLiteral("= ") + QString::fromStdString(FormatNumber(scalar / Pi * 180)) +
                              QChar(0x00B0));
     if (copyFlag_) CopyResultToA();
+    emit SketchChanged();
 }
 
 void VectorPage::Copy_ButtonClick() {
@@ -452,6 +466,8 @@ void VectorPage::Clear_ButtonClick() {
     dScalarEdit_->setText(QStringLiteral("0"));
     a_ = b_ = c_ = d_ = VectorCell{};
     cScalar_ = dScalar_ = ScalarCell{};
+    calculated_.valid = false;
+    emit SketchChanged();
 }
 
 void VectorPage::MS_ButtonClick() {

@@ -32,6 +32,7 @@ public:
     int CaptionText() const override { return 1; }
     QString ReportName() const override { return QStringLiteral("V"); }
     QStringList ReportLines() const override { return MemoryLines(); }
+    SketchScene Sketch() const override;
 
     // The memory holds at most this many vectors; M+ on a full memory is refused.
     static constexpr int MemoryCapacity = 1001;
@@ -85,6 +86,15 @@ private:
     ScalarCell cScalar_, dScalar_;
     int operation_ = 0;
     bool copyFlag_ = false;
+    // The inputs of the last calculation, which the sketch shows with its result until the operation
+    // changes or the fields are cleared; a copy of the result into a does not change them.
+    struct Calculated {
+        bool valid = false;
+        int operation = 0;
+        TVektor a{}, b{}, c{};
+        Extended k = 0;
+    };
+    Calculated calculated_;
     std::vector<TVektor> memory_;
     int memoryCount_ = 0;
     TVektor memorySum_{};

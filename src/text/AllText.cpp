@@ -11,7 +11,7 @@ namespace {
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
 // The numbers up to 621 are the program's original texts; later additions have ranges of their own:
-// 790-799 the settings file, 820-839 copy as.
+// 760-789 sketch window, 790-799 the settings file, 800-819 eigen-analysis and rotations, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -235,8 +235,31 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {760, {"Ansicht", "View", "Ver", "Visualizza", "Exibir"}},
+    {761, {"3D-Skizze", "3D sketch", "Boceto 3D", "Schizzo 3D", "Esboço 3D"}},
+    {762, {"Quillon – 3D-Skizze", "Quillon – 3D sketch", "Quillon – Boceto 3D", "Quillon – Schizzo 3D", "Quillon – Esboço 3D"}},
+    {763, {"Bild speichern ...", "Save picture ...", "Guardar imagen ...", "Salva immagine ...", "Salvar imagem ..."}},
+    {764, {"Bild kopieren", "Copy picture", "Copiar imagen", "Copia immagine", "Copiar imagem"}},
+    {765, {"Auf dieser Seite gibt es nichts zu skizzieren.", "There is nothing to sketch on this page.", "En esta página no hay nada que dibujar.", "In questa pagina non c´è niente da disegnare.", "Nesta página não há nada para esboçar."}},
+    {766, {"Diese Werte lassen sich nicht skizzieren.", "These values cannot be sketched.", "Estos valores no se pueden dibujar.", "Questi valori non si possono disegnare.", "Estes valores não podem ser esboçados."}},
+    {767, {"Skizze speichern", "Save sketch", "Guardar boceto", "Salva schizzo", "Salvar esboço"}},
+    {768, {"Der Dateiname muss auf .png, .svg oder .pdf enden.", "The file name must end in .png, .svg or .pdf.", "El nombre del archivo debe terminar en .png, .svg o .pdf.", "Il nome del file deve terminare con .png, .svg o .pdf.", "O nome do arquivo deve terminar em .png, .svg ou .pdf."}},
+    {769, {"Das Bild konnte nicht gespeichert werden:", "The picture could not be saved:", "No se pudo guardar la imagen:", "Non è stato possibile salvare l´immagine:", "Não foi possível salvar a imagem:"}},
+    {770, {"Ziehen: drehen und kippen; Mausrad: zoomen; Doppelklick oder Pos1: zurücksetzen; Pfeiltasten: drehen", "Drag: turn and tilt; wheel: zoom; double-click or Home: reset; arrow keys: turn", "Arrastrar: girar e inclinar; rueda: zoom; doble clic o Inicio: restablecer; flechas: girar", "Trascinare: ruotare e inclinare; rotella: zoom; doppio clic o Home: ripristinare; frecce: ruotare", "Arrastar: girar e inclinar; roda: zoom; clique duplo ou Home: restaurar; setas: girar"}},
+    {771, {"S", "I", "I", "I", "I"}},
     {790, {"Die Einstellungsdatei konnte nicht gelesen werden:", "The settings file could not be read:", "No se pudo leer el archivo de configuración:", "Impossibile leggere il file delle impostazioni:", "Não foi possível ler o arquivo de configurações:"}},
     {791, {"Quillon startet mit den Standardeinstellungen und lässt die Datei beim Beenden unverändert.", "Quillon starts with the default settings and leaves the file unchanged when it closes.", "Quillon se inicia con la configuración predeterminada y no modifica el archivo al cerrarse.", "Quillon si avvia con le impostazioni predefinite e lascia il file invariato alla chiusura.", "O Quillon inicia com as configurações padrão e deixa o arquivo inalterado ao fechar."}},
+    {800, {"Eigenwerte, Eigenvektoren und Drehung", "Eigenvalues, eigenvectors and rotation", "Valores propios, vectores propios y rotación", "Autovalori, autovettori e rotazione", "Autovalores, autovetores e rotação"}},
+    {801, {"Die Eigenwerte sind nicht definiert (die Matrix enthält ein unendliches oder ungültiges Element).", "The eigenvalues are not defined (the matrix holds an infinite or invalid element).", "Los valores propios no están definidos (la matriz contiene un elemento infinito o no válido).", "Gli autovalori non sono definiti (la matrice contiene un elemento infinito o non valido).", "Os autovalores não estão definidos (a matriz contém um elemento infinito ou inválido)."}},
+    {802, {"Drehachse: ", "Rotation axis: ", "Eje de rotación: ", "Asse di rotazione: ", "Eixo de rotação: "}},
+    {803, {"Drehwinkel: ", "Rotation angle: ", "Ángulo de rotación: ", "Angolo di rotazione: ", "Ângulo de rotação: "}},
+    {804, {"Einheitsquaternion: ", "Unit quaternion: ", "Cuaternión unitario: ", "Quaternione unitario: ", "Quatérnio unitário: "}},
+    {805, {"q1 → Matrix C", "q1 → matrix C", "q1 → matriz C", "q1 → matrice C", "q1 → matriz C"}},
+    {806, {"Matrix A → q1", "Matrix A → q1", "Matriz A → q1", "Matrice A → q1", "Matriz A → q1"}},
+    {807, {"Schreibt die Drehmatrix des Einheitsquaternions von q1 in die Matrix C der Matrizenseite", "Writes the rotation matrix of the unit quaternion of q1 into matrix C of the matrix page", "Escribe la matriz de rotación del cuaternión unitario de q1 en la matriz C de la página de matrices", "Scrive la matrice di rotazione del quaternione unitario di q1 nella matrice C della pagina delle matrici", "Escreve a matriz de rotação do quatérnio unitário de q1 na matriz C da página de matrizes"}},
+    {808, {"Liest die Drehmatrix A der Matrizenseite als Einheitsquaternion in q1", "Reads the rotation matrix A of the matrix page into q1 as a unit quaternion", "Lee la matriz de rotación A de la página de matrices en q1 como cuaternión unitario", "Legge la matrice di rotazione A della pagina delle matrici in q1 come quaternione unitario", "Lê a matriz de rotação A da página de matrizes em q1 como quatérnio unitário"}},
+    {809, {"A ist keine Drehmatrix.", "A is not a rotation matrix.", "A no es una matriz de rotación.", "A non è una matrice di rotazione.", "A não é uma matriz de rotação."}},
+    {810, {"q1 = 0 beschreibt keine Drehung.", "q1 = 0 describes no rotation.", "q1 = 0 no describe ninguna rotación.", "q1 = 0 non descrive alcuna rotazione.", "q1 = 0 não descreve nenhuma rotação."}},
     {820, {"Kopieren als", "Copy as", "Copiar como", "Copia come", "Copiar como"}},
     {821, {"Reiner Text", "Plain text", "Texto sin formato", "Testo semplice", "Texto simples"}},
 };

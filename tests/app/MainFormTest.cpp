@@ -204,6 +204,7 @@ TEST_F(MainFormTest, SettingsSurviveCloseAndRestart) {
     EXPECT_LT(text.indexOf("[PLE]"), text.indexOf("[Format]"));
     EXPECT_LT(text.indexOf("[Format]"), text.indexOf("[Matrix]"));
     EXPECT_TRUE(text.contains("Va.x=0,333333333333333\n")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Matrix_Eigen")) << "a report option never switched on leaves no key";
 
     ResetOptions();
     LangIndex = 0;
@@ -416,6 +417,48 @@ TEST_F(MainFormTest, ToolsAndInfoItemsOpenTheirDialogs) {
         EXPECT_EQ(shown, row.dialog);
         EXPECT_EQ(window->findChild<QWidget*>(QLatin1String(row.dialog)), nullptr) << "freed when closed";
     }
+}
+
+TEST_F(MainFormTest, EigenOptionIsStoredBesideTheMatrixOptions) {
+    const struct {
+        const char* file;
+        bool set;
+        const char* written;
+    } rows[] = {{"", true, "Matrix_Trennstrich=1\nMatrix_Eigen=1\n"},
+                {"[Matrix]\nMatrix_Eigen=1\n", false, "Matrix_Eigen=0\n"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        WriteSettingsFile(kNotFirst + row.file);
+        auto window = Open();
+        EXPECT_EQ(Matrix_Eigen, !row.set);
+        Matrix_Eigen = row.set;
+        EXPECT_TRUE(window->close());
+        EXPECT_TRUE(FileText().contains(row.written)) << FileText().toStdString();
+    }
+}
+
+// The quaternion page's rotation buttons reach the matrix page through the window.
+TEST_F(MainFormTest, RotationButtonsConnectTheQuaternionAndMatrixPages) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    const auto edit = [&window](const QString& name) {
+        return Find<QLineEdit>(window.get(), name.toLatin1());
+    };
+    const auto click = [&window](const char* name) { Find<QPushButton>(window.get(), name)->click(); };
+    edit("Q1Re_Edit")->setText("1");
+    edit("Q1k_Edit")->setText("1");
+    click("QToMatrix_Button");
+    const char* quarterTurn[9] = {"0", "-1", "0", "1", "0", "0", "0", "0", "1"};
+    for (int n = 0; n < 9; ++n)
+        EXPECT_EQ(edit(QStringLiteral("MC%1%2_Edit").arg(n / 3 + 1).arg(n % 3 + 1))->text(), quarterTurn[n])
+            << n;
+
+    click("MCA_Copy_Button");
+    edit("Q1k_Edit")->setText("0");
+    click("QFromMatrix_Button");
+    EXPECT_EQ(edit("Q1Re_Edit")->text(), "0,70711");
+    EXPECT_EQ(edit("Q1k_Edit")->text(), "0,70711");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 } // namespace

@@ -30,10 +30,10 @@ class OptionsFormTest : public GuiTest {
 protected:
     struct Snapshot {
         int format, precision, digits, lang;
-        bool options[9];
+        bool options[10];
         bool operator==(const Snapshot& o) const {
             return format == o.format && precision == o.precision && digits == o.digits && lang == o.lang &&
-                   std::equal(options, options + 9, o.options);
+                   std::equal(options, options + 10, o.options);
         }
     };
     static Snapshot Settings() {
@@ -42,7 +42,7 @@ protected:
                 Digits,
                 LangIndex,
                 {PLE_inputout, PLE_Clear, PLE_Trennstrich, PLE_mirror, PLE_DistanceOut, PLE_AddInfo,
-                 PLE_Intersection, Matrix_Clear, Matrix_Trennstrich}};
+                 PLE_Intersection, Matrix_Clear, Matrix_Trennstrich, Matrix_Eigen}};
     }
     static QString Preview(const TOptionsForm& form) { return Find<QLabel>(&form, "Exp_Label")->text(); }
 };
@@ -62,6 +62,7 @@ TEST_F(OptionsFormTest, ConfirmingWithoutChangesKeepsEverySetting) {
                      PLE_AddInfo = false;
                      Matrix_Clear = true;
                      Matrix_Trennstrich = false; // disabled and unchecked: stored as shown
+                     Matrix_Eigen = true;
                  }}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -20,7 +20,7 @@ struct GuiTest::Saved {
     int floatFormat = FloatFormat;
     bool pleOptions[7] = {PLE_inputout,    PLE_Clear,   PLE_Trennstrich, PLE_mirror,
                           PLE_DistanceOut, PLE_AddInfo, PLE_Intersection};
-    bool matrixOptions[2] = {Matrix_Clear, Matrix_Trennstrich};
+    bool matrixOptions[3] = {Matrix_Clear, Matrix_Trennstrich, Matrix_Eigen};
     std::string wLinks = WLinks;
     std::string wRechts = WRechts;
     std::string thousandSeparator = ThousandSeparator;
@@ -52,6 +52,7 @@ void GuiTest::TearDown() {
         *pleOptions[i] = saved_->pleOptions[i];
     Matrix_Clear = saved_->matrixOptions[0];
     Matrix_Trennstrich = saved_->matrixOptions[1];
+    Matrix_Eigen = saved_->matrixOptions[2];
     WLinks = saved_->wLinks;
     WRechts = saved_->wRechts;
     ThousandSeparator = saved_->thousandSeparator;

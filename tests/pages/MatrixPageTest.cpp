@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "core/Options.h"
 #include "pages/MatrixPage.h"
+#include "pages/MatrixReport.h"
 #include "text/AllText.h"
 
 #include <QFontInfo>
@@ -14,7 +15,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <limits>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace quillon::test {
 namespace {
@@ -463,6 +467,71 @@ TEST_F(MatrixPageTest, SettingsRoundTrip) {
     page->ReadSettings(foreign);
     page->StartUp();
     EXPECT_EQ(page->CurrentOperation(), 0);
+}
+
+// The option appends its lines to the report and changes nothing before them.
+TEST_F(MatrixPageTest, EigenOptionAppendsEigenvaluesVectorsAndRotation) {
+    const InfoCase cases[] = {
+        {"diagonal",
+         'A',
+         0,
+         {"2", "0", "0", "0", "3", "0", "0", "0", "4"},
+         {"Eigenwerte: 4; 3; 2", "Eigenwert: 4: (0 ;0 ;1)", "Eigenwert: 3: (0 ;1 ;0)",
+          "Eigenwert: 2: (1 ;0 ;0)"}},
+        {"quarter turn",
+         'B',
+         0,
+         {"0", "-1", "0", "1", "0", "0", "0", "0", "1"},
+         {"Eigenwerte: 1; 0+1i; 0-1i", "Eigenwert: 1: (0 ;0 ;1)", "Drehachse: (0 ;0 ;1)",
+          "Drehwinkel: 90\u00B0", "Einheitsquaternion: 0,70711+0i+0j+0,70711k"}},
+        // 0.6 and 0.8 are not binary fractions: a rotation only within rounding, with no line of its own
+        // above.
+        {"rotation within rounding",
+         'C',
+         1000,
+         {"0.6", "0", "0.8", "0", "1", "0", "-0.8", "0", "0.6"},
+         {"Intrinsic values: 1; 0.6+0.8i; 0.6-0.8i", "Intrinsic value: 1: (0 ;1 ;0)",
+          "Rotation axis: (0 ;1 ;0)", "Rotation angle: 53.13\u00B0",
+          "Unit quaternion: 0.89443+0i+0.44721j+0k"}},
+        {"defective",
+         'A',
+         1000,
+         {"1", "1", "0", "0", "1", "0", "0", "0", "2"},
+         {"Intrinsic values: 2; 1; 1", "Intrinsic value: 2: (0 ;0 ;1)", "Intrinsic value: 1: (1 ;0 ;0)"}},
+        {"identity",
+         'A',
+         1000,
+         {"1", "0", "0", "0", "1", "0", "0", "0", "1"},
+         {"Intrinsic values: 1; 1; 1", "Intrinsic value: 1: (1 ;0 ;0); (0 ;1 ;0); (0 ;0 ;1)",
+          "Rotation axis: (0 ;0 ;0)", "Rotation angle: 0\u00B0", "Unit quaternion: 1+0i+0j+0k"}},
+        {"zero",
+         'B',
+         0,
+         {"0", "0", "0", "0", "0", "0", "0", "0", "0"},
+         {"Eigenwerte: 0; 0; 0", "Eigenwert: 0: (1 ;0 ;0); (0 ;1 ;0); (0 ;0 ;1)"}},
+    };
+    for (const InfoCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        LangIndex = row.lang;
+        DecimalSeparator = row.lang == 0 ? ',' : '.';
+        TypeMatrix(row.m, row.matrix);
+        const char* button = row.m == 'A'   ? "MInfoA_Button"
+                             : row.m == 'B' ? "MInfoB_Button"
+                                            : "MInfoC_Button";
+        Matrix_Eigen = false;
+        Click(button);
+        const QStringList specified = page->ReportLines();
+        Matrix_Eigen = true;
+        Click(button);
+        ExpectNoErrors();
+        EXPECT_EQ(Memo(), Lines(specified + row.report));
+    }
+
+    std::vector<std::string> lines;
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    EigenReport(TMatrix{{1, 0, 0, 0, nan, 0, 0, 0, 1}},
+                [&](const std::string& line) { lines.push_back(line); });
+    EXPECT_EQ(lines, std::vector<std::string>{Text(801)});
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "GuiTest.h"
 
+#include "core/FloatError.h"
 #include "core/Globals.h"
+#include "math/GMatrix.h"
 #include "math/GQuaternion.h"
 #include "pages/QuaternionPage.h"
+#include "text/AllText.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +15,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quillon::test {
 namespace {
@@ -232,6 +237,45 @@ TEST_F(QuaternionPageTest, ArrowKeysCycleThroughRowsAndColumns) {
         QTest::keyClick(Edit(row.from), row.key);
         EXPECT_TRUE(Edit(row.to)->hasFocus());
     }
+}
+
+TEST_F(QuaternionPageTest, RotationButtonsHandTheMatrixOnAndTakeOneBack) {
+    std::vector<TMatrix> sent;
+    QObject::connect(page.get(), &QuaternionPage::RotationMatrixOut, page.get(),
+                     [&sent](const TMatrix& rotation) { sent.push_back(rotation); });
+    Set(1, "0", "0", "0", "0");
+    Click("QToMatrix_Button");
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(Label(), Texts(810));
+    // Not a unit quaternion: its unit quaternion is used, and the quarter turn has exact zeros.
+    Set(1, "2", "0", "0", "2");
+    Click("QToMatrix_Button");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_TRUE(MEqual(sent[0], TMatrix{{0, -1, 0, 1, 0, 0, 0, 0, 1}}));
+    EXPECT_EQ(Label(), "C=R(q1)");
+
+    Click("QFromMatrix_Button"); // no source yet: nothing happens
+    EXPECT_EQ(Text("Q1Re_Edit"), "2");
+    TMatrix source{{2, 0, 0, 0, 2, 0, 0, 0, 2}};
+    page->SetRotationSource([&source] { return source; });
+    Click("QFromMatrix_Button");
+    EXPECT_EQ(Label(), Texts(809));
+    EXPECT_EQ(Text("Q1Re_Edit"), "2");
+    source = MRotation(TVektor{0, 0, 1}, -Pi / 2);
+    Click("QFromMatrix_Button");
+    EXPECT_EQ(Label(), "q1=q(A)");
+    for (const auto& [field, text] : {std::pair{"Q1Re_Edit", "0,70711"},
+                                      {"Q1i_Edit", "0"},
+                                      {"Q1j_Edit", "0"},
+                                      {"Q1k_Edit", "-0,70711"},
+                                      {"Q1Betrag_Edit", "1"}})
+        EXPECT_EQ(Text(field), text) << field;
+
+    // A cell of A that does not evaluate: the error display, and q1 stays.
+    page->SetRotationSource([]() -> TMatrix { throw FormulaError("A11"); });
+    Click("QFromMatrix_Button");
+    EXPECT_EQ(errors, QStringList{"A11"});
+    EXPECT_EQ(Text("Q1k_Edit"), "-0,70711");
 }
 
 } // namespace
