@@ -50,9 +50,7 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
 // Writes every section in its order, keeping what the file holds beyond that. A page that cannot take
 // over its fields throws its error; the keys produced before it are saved, the rest keep their old
 // contents. A failed save throws SettingsFileError and leaves the old file as it was; so does a file
-// that is there but cannot be read, since replacing it would lose the settings it holds.
-void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex);
-// contents. A failed save throws SettingsFileError and leaves the old file as it was. The sketch
+// that is there but cannot be read, since replacing it would lose the settings it holds. The sketch
 // window's section is written last, and only where `sketch` is given: a session that never opened
 // the window leaves the file as it would be without one.
 void WriteSettings(const std::string& path, const SettingsPages& pages, int tabsheetIndex,
