@@ -44,6 +44,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -109,12 +110,13 @@ QString RandomText(std::mt19937_64& rng) {
     }
 }
 
-template <class T> T* Pick(std::mt19937_64& rng, const QList<T*>& all) {
-    QList<T*> usable;
-    for (T* w : all)
-        if (w->isVisible() && w->isEnabled()) usable << w;
-    if (usable.isEmpty()) return nullptr;
-    return usable[std::uniform_int_distribution<qsizetype>(0, usable.size() - 1)(rng)];
+// A random visible and enabled child of type T, or null.
+template <class T> T* Pick(std::mt19937_64& rng, const QWidget* root) {
+    std::vector<T*> usable;
+    for (T* w : root->findChildren<T*>())
+        if (w->isVisible() && w->isEnabled()) usable.push_back(w);
+    if (usable.empty()) return nullptr;
+    return usable[std::uniform_int_distribution<std::size_t>(0, usable.size() - 1)(rng)];
 }
 
 void TypeInto(std::mt19937_64& rng, QLineEdit* edit) {
@@ -177,20 +179,20 @@ private:
             // Work inside the dialog: type, tick, pick, press.
             switch (std::uniform_int_distribution<int>(0, 3)(rng_)) {
             case 0:
-                TypeInto(rng_, Pick(rng_, modal->findChildren<QLineEdit*>()));
+                TypeInto(rng_, Pick<QLineEdit>(rng_, modal));
                 break;
             case 1:
-                if (auto* check = Pick(rng_, modal->findChildren<QCheckBox*>())) check->click();
+                if (auto* check = Pick<QCheckBox>(rng_, modal)) check->click();
                 break;
             case 2:
-                if (auto* radio = Pick(rng_, modal->findChildren<QRadioButton*>())) radio->click();
+                if (auto* radio = Pick<QRadioButton>(rng_, modal)) radio->click();
                 break;
             default:
-                if (auto* combo = Pick(rng_, modal->findChildren<QComboBox*>()); combo && combo->count() > 0)
+                if (auto* combo = Pick<QComboBox>(rng_, modal); combo && combo->count() > 0)
                     combo->setCurrentIndex(std::uniform_int_distribution<int>(0, combo->count() - 1)(rng_));
                 break;
             }
-        } else if (auto* button = Pick(rng_, modal->findChildren<QPushButton*>());
+        } else if (auto* button = Pick<QPushButton>(rng_, modal);
                    button && std::bernoulli_distribution(0.7)(rng_)) {
             button->click();
         } else {
@@ -256,11 +258,11 @@ int Run(int steps, int minutes, long from) {
         if (action < 8) {
             tabs->setCurrentIndex(std::uniform_int_distribution<int>(0, tabs->count() - 1)(rng));
         } else if (action < 50) {
-            TypeInto(rng, Pick(rng, page->findChildren<QLineEdit*>()));
+            TypeInto(rng, Pick<QLineEdit>(rng, page));
         } else if (action < 80) {
-            if (auto* button = Pick(rng, page->findChildren<QAbstractButton*>())) button->click();
+            if (auto* button = Pick<QAbstractButton>(rng, page)) button->click();
         } else if (action < 84) {
-            if (auto* memo = Pick(rng, page->findChildren<QPlainTextEdit*>()); memo && !memo->isReadOnly())
+            if (auto* memo = Pick<QPlainTextEdit>(rng, page); memo && !memo->isReadOnly())
                 memo->setPlainText(RandomText(rng).left(500));
         } else if (action < 92) {
             const char* name =
