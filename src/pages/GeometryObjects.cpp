@@ -11,8 +11,9 @@ bool IsZero(TVektor v) {
     return VEqual(v, NullVektor);
 }
 
-// Point 0, line 1, plane 2, sphere 3: the order in which the reports name their objects.
-int Rank(int cls) {
+} // namespace
+
+int ClassRank(int cls) {
     switch (cls) {
     case ClassPoint:
         return 0;
@@ -25,8 +26,6 @@ int Rank(int cls) {
         return 3;
     }
 }
-
-} // namespace
 
 int KindOfCode(int code) {
     if (code == CodePoint) return KindPoint;
@@ -156,10 +155,10 @@ GeometryBody ValidateObject(int code, int number, const GeometryInput& in,
 GeometryReport ReportFor(const GeometryBody& object1, const GeometryBody& object2) {
     const GeometryBody* first = &object1;
     const GeometryBody* second = &object2;
-    if (Rank(first->cls) > Rank(second->cls)) std::swap(first, second);
+    if (ClassRank(first->cls) > ClassRank(second->cls)) std::swap(first, second);
     const GeometryBody& x = *first;
     const GeometryBody& y = *second;
-    switch (Rank(x.cls) * 4 + Rank(y.cls)) {
+    switch (ClassRank(x.cls) * 4 + ClassRank(y.cls)) {
     case 0:
         return ReportPointPoint(x.point, y.point);
     case 1:

@@ -76,6 +76,9 @@ struct GeometryBody {
 GeometryBody ValidateObject(int code, int number, const GeometryInput& input,
                             std::vector<std::string>& messages);
 
+// Point 0, line 1, plane 2, sphere 3 for a body class: the order in which the reports name their objects.
+int ClassRank(int cls);
+
 // The one report for the pair: a mixed pair is reported from the view of the kind named first in
 // point, line, plane, sphere, whichever object it is.
 GeometryReport ReportFor(const GeometryBody& object1, const GeometryBody& object2);

@@ -99,20 +99,6 @@ struct Named {
     std::string name;
 };
 
-int Rank(int cls) {
-    switch (cls) {
-    case ClassPoint:
-        return 0;
-    case ClassLineAB:
-    case ClassLineAC:
-        return 1;
-    case ClassPlane:
-        return 2;
-    default:
-        return 3;
-    }
-}
-
 std::string BaseName(int rank) {
     static const char* const Letters[3] = {"P", "G", "E"};
     return rank < 3 ? Letters[rank] : Text(401);
@@ -129,7 +115,7 @@ void AddLine(SketchScene& s, TGerade g, SketchColour colour, std::string label,
 
 void AddObject(SketchScene& s, const Named& o) {
     const GeometryBody& b = *o.body;
-    switch (Rank(b.cls)) {
+    switch (ClassRank(b.cls)) {
     case 0:
         s.points.push_back({b.point, o.colour, o.name});
         break;
@@ -396,7 +382,7 @@ SketchScene VectorSketch(int operation, TVektor a, TVektor b, TVektor c, Extende
 }
 
 SketchScene GeometrySketch(const GeometryBody& object1, const GeometryBody& object2) {
-    const int rank1 = Rank(object1.cls), rank2 = Rank(object2.cls);
+    const int rank1 = ClassRank(object1.cls), rank2 = ClassRank(object2.cls);
     // Two objects of one class are numbered, as the report numbers them.
     const std::string number1 = rank1 == rank2 ? "1" : "", number2 = rank1 == rank2 ? "2" : "";
     Named first{&object1, ColourObject1, BaseName(rank1) + number1};
@@ -405,7 +391,7 @@ SketchScene GeometrySketch(const GeometryBody& object1, const GeometryBody& obje
     AddObject(s, first);
     AddObject(s, second);
     if (rank1 > rank2) std::swap(first, second);
-    switch (Rank(first.body->cls) * 4 + Rank(second.body->cls)) {
+    switch (ClassRank(first.body->cls) * 4 + ClassRank(second.body->cls)) {
     case 0:
         PointPoint(s, first, second);
         break;
