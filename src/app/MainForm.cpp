@@ -14,6 +14,7 @@
 #include "pages/ErrorDisplay.h"
 #include "pages/GeometryPage.h"
 #include "pages/MatrixPage.h"
+#include "pages/Mnemonics.h"
 #include "pages/Pictures.h"
 #include "pages/QuaternionPage.h"
 #include "pages/VectorPage.h"
@@ -24,6 +25,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -43,10 +47,23 @@ QAction* NamedAction(QObject* parent, const QString& name) {
 }
 
 QString SaveFailedText(const QString& reason) {
-    const QString intro = LangIndex == 0
-                              ? QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")
-                              : QStringLiteral("The settings could not be saved:");
-    return intro + QLatin1Char('\n') + reason;
+    return Tx(715) + QLatin1Char('\n') + reason;
+}
+
+// Whether the user closes the window although the settings cannot all be taken over: the message of
+// the field's error and the question, with "Cancel" as the answer of Escape and of the close box.
+bool CloseAnyway(const QString& message, QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, Tx(0), message + QStringLiteral("\n\n") + Tx(716),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("CloseQuestion_MessageBox"));
+    QPushButton* close = box.addButton(Tx(717), QMessageBox::DestructiveRole);
+    close->setObjectName(QStringLiteral("CloseAnyway_Button"));
+    QPushButton* cancel = box.addButton(Tx(718), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("Cancel_Button"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == close;
 }
 
 } // namespace
@@ -80,6 +97,9 @@ void TCalcForm::BuildMenu() {
         if (name.isEmpty()) continue;
         reportItems_.push_back({page, NamedAction(this, name + QStringLiteral("_Save_Item")),
                                 NamedAction(this, name + QStringLiteral("_Print_Item"))});
+        // Only the shown page's pair is visible, and a hidden action takes no shortcut.
+        reportItems_.back().save->setShortcut(QKeySequence::Save);
+        reportItems_.back().print->setShortcut(QKeySequence::Print);
     }
     for (const ReportItems& items : reportItems_)
         File_Menu->addAction(items.save);
@@ -92,6 +112,8 @@ void TCalcForm::BuildMenu() {
     N2_Item = File_Menu->addSeparator();
     N2_Item->setObjectName(QStringLiteral("N2_Item"));
     Exit_Item = NamedAction(this, QStringLiteral("Exit_Item"));
+    // Not every platform theme binds Quit; Ctrl+Q is what the desktops use.
+    Exit_Item->setShortcut(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     File_Menu->addAction(Exit_Item);
 
     View_Menu = menuBar()->addMenu(QString());
@@ -105,7 +127,7 @@ void TCalcForm::BuildMenu() {
     Options_Item = NamedAction(this, QStringLiteral("Options_Item"));
     menuBar()->addAction(Options_Item);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu* tools = menuBar()->addMenu(QString());
     tools->setObjectName(QStringLiteral("Tools_Menu"));
     Tools_Item = tools->menuAction();
     Tools_Item->setObjectName(QStringLiteral("Tools_Item"));
@@ -193,18 +215,20 @@ void TCalcForm::MainTextInit() {
         const int k = static_cast<CalcPage*>(Tessaly_PageControl->widget(i))->CaptionText();
         if (k >= 0) Tessaly_PageControl->setTabText(i, Tx(k));
     }
-    Rates_Item->setText(Tx(40));
-    File_Item->setText(Tx(45));
-    for (const ReportItems& items : reportItems_) {
-        items.save->setText(Tx(46));
-        items.print->setText(Tx(49));
-    }
-    PrinterSetup_Item->setText(Tx(51));
-    Exit_Item->setText(Tx(53));
-    Options_Item->setText(Tx(54));
-    Info_Item->setText(Tx(55));
-    View_Item->setText(Tx(760));
-    Sketch_Item->setText(Tx(761));
+    SetMenuTexts({{File_Item, Tx(45)},
+                  {View_Item, Tx(760)},
+                  {Options_Item, Tx(54)},
+                  {Tools_Item, QStringLiteral("Tools")},
+                  {Info_Item, Tx(55)}});
+    QList<std::pair<QAction*, QString>> file;
+    for (const ReportItems& items : reportItems_)
+        file.append({items.save, Tx(46)});
+    for (const ReportItems& items : reportItems_)
+        file.append({items.print, Tx(49)});
+    file.append({{PrinterSetup_Item, Tx(51)}, {Exit_Item, Tx(53)}});
+    SetMenuTexts(file);
+    SetMenuTexts({{Sketch_Item, Tx(761)}});
+    SetMenuTexts({{Rates_Item, Tx(40)}});
     for (CalcPage* page : pages_)
         RunGuarded([page] { page->ApplyTexts(); });
     if (sketch_ != nullptr) {
@@ -326,26 +350,31 @@ int TCalcForm::StoredTabsheetIndex() const {
 }
 
 void TCalcForm::closeEvent(QCloseEvent* event) {
-    bool pageFailed = false;
-    RunGuarded([&] {
-        try {
-            for (CalcPage* page : pages_)
-                page->TakeOverFields();
-            const SketchPlacement sketch = sketch_ != nullptr ? CurrentSketchPlacement() : SketchPlacement{};
-            WriteSettings(settingsPath_.toStdString(), Pages(), StoredTabsheetIndex(),
-                          sketch_ != nullptr ? &sketch : nullptr);
-        } catch (const SettingsFileError& error) {
-            // The old file is intact; keeping the window open would not make the folder writable, and
-            // the user could not leave the program at all.
-            ShowError(SaveFailedText(QString::fromUtf8(error.what())));
-        } catch (...) {
-            pageFailed = true;
-            throw;
+    QString failure; // the message of a field that cannot be taken over
+    QPointer<QWidget> field;
+    TakeFailingField();
+    try {
+        for (CalcPage* page : pages_)
+            page->TakeOverFields();
+        const SketchPlacement sketch = sketch_ != nullptr ? CurrentSketchPlacement() : SketchPlacement{};
+        WriteSettings(settingsPath_.toStdString(), Pages(), StoredTabsheetIndex(),
+                      sketch_ != nullptr ? &sketch : nullptr);
+    } catch (const SettingsFileError& error) {
+        // The old file is intact; keeping the window open would not make the folder writable, and
+        // the user could not leave the program at all.
+        ShowError(SaveFailedText(QString::fromUtf8(error.what())));
+    } catch (const std::exception& error) {
+        // What was written before the field stays in the file; the user decides about the rest.
+        field = TakeFailingField();
+        failure = ErrorMessage(error);
+    }
+    if (!failure.isNull()) {
+        LeadToField(field);
+        if (!CloseAnyway(failure, this)) {
+            LeadToField(field);
+            event->ignore();
+            return;
         }
-    });
-    if (pageFailed) {
-        event->ignore();
-        return;
     }
     event->accept();
     if (sketch_ != nullptr) sketch_->hide();

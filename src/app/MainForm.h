@@ -44,9 +44,9 @@ public:
     void MainTextInit();
 
 protected:
-    // Shut-down: the pages take over their fields and the settings file is written. A field that does
-    // not evaluate keeps the window open; a file that cannot be written is reported, and the window
-    // closes with the old file intact.
+    // Shut-down: the pages take over their fields and the settings file is written. At a field that
+    // does not evaluate the writing stops and the user is led to the field and asked whether to close
+    // anyway; a file that cannot be written is reported, and the window closes with the old file intact.
     void closeEvent(QCloseEvent* event) override;
     // The first show reopens the sketch window where the last session left it open.
     void showEvent(QShowEvent* event) override;

@@ -67,9 +67,11 @@ std::string Code(const QComboBox* box) {
 
 // An amount or a factor as the conversion takes it: a plain number within the range of a double.
 double ReadAmount(const QLineEdit* edit) {
-    const std::optional<Extended> value = ReadPlainNumber(edit->text());
-    if (!value) throw ConversionError(edit->text().toStdString());
-    return Checked([&] { return static_cast<double>(*value); });
+    return ReadingField(edit, [edit] {
+        const std::optional<Extended> value = ReadPlainNumber(edit->text());
+        if (!value) throw ConversionError(edit->text().toStdString());
+        return Checked([&] { return static_cast<double>(*value); });
+    });
 }
 
 QString AmountText(double x) {

@@ -4,7 +4,8 @@
 #include <string>
 #include <type_traits>
 
-// The errors that end a calculation and reach the user's error display. what() is the text shown.
+// The errors that end a calculation and reach the user's error display. what() is the German text;
+// each error also carries its kind and details, from which the display words it in the user's language.
 
 namespace quillon {
 
@@ -23,13 +24,48 @@ private:
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(const std::string& literal);
+    const std::string& literal() const noexcept { return literal_; }
+
+private:
+    std::string literal_;
 };
 
-// A text that the formula translator cannot take (empty operand, unknown name, unbalanced brackets ...).
+// Why the formula translator cannot take a text. The kinds that name a part of the formula say so.
+enum class FormulaErrorKind {
+    TooDeep,
+    MissingOperand,
+    MissingArgument,       // names the function call
+    MissingClosingBracket, // names the function call
+    MissingOperator,       // names the bracketed part
+    UnbalancedBrackets,    // names the bracketed part
+    UnknownName,           // names the name
+    TooManyOperands,
+    MalformedCode,
+    TooLong,
+    Empty,
+};
+inline constexpr int FormulaErrorKindCount = static_cast<int>(FormulaErrorKind::Empty) + 1;
+
+// A text that the formula translator cannot take. detail is the part of the formula the message
+// names (shortened for a huge text), empty for the kinds that name none.
 class FormulaError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FormulaError(FormulaErrorKind kind, const std::string& detail = {});
+    FormulaErrorKind kind() const noexcept { return kind_; }
+    const std::string& detail() const noexcept { return detail_; }
+
+private:
+    FormulaErrorKind kind_;
+    std::string detail_;
 };
+
+// The German wording of an error with "%s" where its detail goes; the error texts are these with the
+// detail put in. The display finds the same wordings, in every language, in the text table.
+const char* GermanFloatErrorText(FloatErrorKind kind);
+const char* GermanFormulaErrorText(FormulaErrorKind kind);
+inline constexpr const char* GermanConversionErrorText = "'%s' ist kein gültiger Gleitkommawert";
+// The wording with its "%s" replaced by detail.
+std::string WithDetail(const char* wording, const std::string& detail);
 
 // Floating-point events are detected, not trapped: clear the flags, compute, then check.
 void ClearFloatFlags() noexcept;

@@ -40,10 +40,10 @@ bool IsOperator(char c) {
 }
 
 // The atom shown in a message, shortened so that a huge text does not make a huge message box.
-std::string Quote(std::string_view s) {
-    constexpr std::size_t Shown = 40;
-    if (s.size() <= Shown) return "'" + std::string(s) + "'";
-    return "'" + std::string(s.substr(0, Shown)) + "...'";
+std::string Shown(std::string_view s) {
+    constexpr std::size_t Length = 40;
+    if (s.size() <= Length) return std::string(s);
+    return std::string(s.substr(0, Length)) + "...";
 }
 
 // A function name is recognised by a few of its characters only (1-based positions), so "cxs(0)" is
@@ -100,11 +100,11 @@ public:
     // below: operands already on the stack under this part's result when it runs. balanced: the
     // brackets of s pair up, so it may be scanned from either end.
     void Translate(std::string_view s, int below, int level, bool balanced) {
-        if (level > MaxNesting) throw FormulaError("Die Formel ist zu tief verschachtelt");
+        if (level > MaxNesting) throw FormulaError(FormulaErrorKind::TooDeep);
 
         std::size_t split = std::string_view::npos;
         for (;;) {
-            if (s.empty()) throw FormulaError("In der Formel fehlt ein Operand");
+            if (s.empty()) throw FormulaError(FormulaErrorKind::MissingOperand);
             const bool enclosed = balanced ? ScanBalanced(s, split) : ScanLeftToRight(s, split);
             if (!enclosed) break;
             s = s.substr(1, s.size() - 2);
@@ -229,22 +229,21 @@ private:
             code_ += PiCode;
         } else if (const FunctionName* name = FindFunction(s)) {
             const std::size_t prefix = static_cast<std::size_t>(name->prefix);
-            if (s.size() <= prefix) throw FormulaError("Der Funktion in " + Quote(s) + " fehlt das Argument");
+            if (s.size() <= prefix) throw FormulaError(FormulaErrorKind::MissingArgument, Shown(s));
             // The last character is dropped as the closing bracket; were it part of the argument, as in
             // "ln(100" with the bracket forgotten, the result would silently be that of ln(10).
             if (s.back() != ')')
-                throw FormulaError("Nach dem Argument der Funktion in " + Quote(s) +
-                                   " fehlt die schließende Klammer");
+                throw FormulaError(FormulaErrorKind::MissingClosingBracket, Shown(s));
             const std::string_view argument = s.substr(prefix, s.size() - prefix - 1);
-            if (argument.empty()) throw FormulaError("Der Funktion in " + Quote(s) + " fehlt das Argument");
+            if (argument.empty()) throw FormulaError(FormulaErrorKind::MissingArgument, Shown(s));
             Translate(argument, below, level + 1, IsBalanced(argument));
             code_ += name->code;
         } else if (first == '(' || first == ')') {
             if (IsBalanced(s))
-                throw FormulaError("Zwischen den Klammern in " + Quote(s) + " fehlt ein Operator");
-            throw FormulaError("Die Klammern in " + Quote(s) + " sind nicht ausgeglichen");
+                throw FormulaError(FormulaErrorKind::MissingOperator, Shown(s));
+            throw FormulaError(FormulaErrorKind::UnbalancedBrackets, Shown(s));
         } else {
-            throw FormulaError(Quote(s) + " ist kein bekannter Name");
+            throw FormulaError(FormulaErrorKind::UnknownName, Shown(s));
         }
     }
 
@@ -259,8 +258,7 @@ private:
 
     static void Push(int below) {
         if (below >= MaxStack)
-            throw FormulaError("Die Formel braucht mehr als 30 Zwischenwerte (zum Beispiel eine Summe "
-                               "von mehr als 30 Gliedern)");
+            throw FormulaError(FormulaErrorKind::TooManyOperands);
     }
 
     std::string& code_;
@@ -363,7 +361,7 @@ constexpr DualFunction Functions[] = {
 static_assert(sizeof Functions / sizeof Functions[0] == 'v' - 'a' + 1);
 
 [[noreturn]] void MalformedCode() {
-    throw FormulaError("Der Formelcode ist fehlerhaft");
+    throw FormulaError(FormulaErrorKind::MalformedCode);
 }
 
 } // namespace
@@ -376,7 +374,7 @@ std::string NormalizeFormula(const std::string& text) {
 }
 
 std::string TranslateFormula(const std::string& text) {
-    if (text.size() > MaxTextLength) throw FormulaError("Die Formel ist zu lang");
+    if (text.size() > MaxTextLength) throw FormulaError(FormulaErrorKind::TooLong);
 
     // Blanks go, the rest is normalised in the same pass; short texts need no allocation.
     char small[256];
@@ -395,7 +393,7 @@ std::string TranslateFormula(const std::string& text) {
         const char c = Normalized(original);
         if (c == '(') {
             // Stripping brackets scans the text once per pair, so very deep brackets would take long.
-            if (++depth > MaxNesting) throw FormulaError("Die Formel ist zu tief verschachtelt");
+            if (++depth > MaxNesting) throw FormulaError(FormulaErrorKind::TooDeep);
         } else if (c == ')') {
             if (--depth < 0) balanced = false;
         } else if (c == LiteralMark) {
@@ -403,7 +401,7 @@ std::string TranslateFormula(const std::string& text) {
         }
         s[n++] = c;
     }
-    if (n == 0) throw FormulaError("Die Formel ist leer");
+    if (n == 0) throw FormulaError(FormulaErrorKind::Empty);
 
     std::string code;
     code.reserve(2 * n + 8);

@@ -2,6 +2,7 @@
 
 #include "pages/CalcPage.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/Mnemonics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,14 +27,20 @@ void ShowMenu(QLineEdit* field, const std::shared_ptr<const CopyReader>& read, c
     // The field's own entries stay as they are; the sub-menu goes first, with a separator below it.
     QMenu* menu = field->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    auto* copyAs = new QMenu(Tx(820), menu);
+    QString taken; // the letters of the field's own entries
+    for (const QAction* action : menu->actions())
+        if (const QChar letter = MnemonicOf(action->text()); !letter.isNull()) taken += letter;
+    auto* copyAs = new QMenu(WithMnemonics({Tx(820)}, taken).value(0), menu);
     copyAs->setObjectName(QStringLiteral("CopyAs_Menu"));
+    QList<std::pair<QAction*, QString>> items;
     for (const CopyForm& form : CopyForms()) {
-        QAction* action = copyAs->addAction(Caption(form));
+        QAction* action = copyAs->addAction(QString());
+        items.append({action, Caption(form)});
         action->setObjectName(QStringLiteral("CopyAs%1_Action").arg(QLatin1String(form.id)));
         QObject::connect(action, &QAction::triggered, field,
                          Guarded([read, &form] { CopyToClipboard((*read)(), form); }));
     }
+    SetMenuTexts(items);
     QAction* first = menu->actions().value(0);
     menu->insertMenu(first, copyAs);
     menu->insertSeparator(first);

@@ -1,6 +1,7 @@
 #include "pages/FormulaFields.h"
 
 #include "core/Handle.h"
+#include "pages/ErrorDisplay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,19 +33,23 @@ void BindScalarEdit(QLineEdit* edit, ScalarCell& cell) {
     MarkOnChange(edit, cell.stale);
 }
 
+Extended EvaluateField(const QLineEdit* edit) {
+    return ReadingField(edit, [edit] { return EvaluateText(edit->text().toStdString()); });
+}
+
 void ReadVectorEdits(const QLineEdit* editX, const QLineEdit* editY, const QLineEdit* editZ,
                      VectorCell& cell) {
     const QLineEdit* edits[3] = {editX, editY, editZ};
     for (int i = 0; i < 3; ++i) {
         if (!cell.stale[i]) continue;
-        Component(cell.value, i) = EvaluateText(edits[i]->text().toStdString());
+        Component(cell.value, i) = EvaluateField(edits[i]);
         cell.stale[i] = false;
     }
 }
 
 void ReadScalarEdit(const QLineEdit* edit, ScalarCell& cell) {
     if (!cell.stale) return;
-    cell.value = EvaluateText(edit->text().toStdString());
+    cell.value = EvaluateField(edit);
     cell.stale = false;
 }
 

@@ -29,6 +29,9 @@ struct ScalarCell {
 void BindVectorEdits(QLineEdit* editX, QLineEdit* editY, QLineEdit* editZ, VectorCell& cell);
 void BindScalarEdit(QLineEdit* edit, ScalarCell& cell);
 
+// EvaluateText of the edit's text; an error names the edit to the error display.
+Extended EvaluateField(const QLineEdit* edit);
+
 // Evaluates the stale components only and clears their flags. An evaluation error propagates; the
 // components read before it keep their new values, the failing one and those after it stay stale.
 void ReadVectorEdits(const QLineEdit* editX, const QLineEdit* editY, const QLineEdit* editZ,

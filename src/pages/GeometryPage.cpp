@@ -66,7 +66,7 @@ bool AnyStale(const VectorCell& cell) {
 }
 
 Extended Evaluate(const QLineEdit* edit) {
-    return EvaluateText(edit->text().toStdString());
+    return EvaluateField(edit);
 }
 
 QString Formatted(Extended x) {

@@ -272,7 +272,7 @@ void MatrixPage::BuildControls() {
             MatrixCell& matrix = matrices_[s];
             for (std::size_t n = 0; n < 9; ++n) {
                 if (!matrix.stale[n]) continue;
-                matrix.value.e[n] = EvaluateText(blocks_[s].cells[n]->text().toStdString());
+                matrix.value.e[n] = EvaluateField(blocks_[s].cells[n]);
                 matrix.stale[n] = false;
             }
             return CopyOf(matrix.value);
@@ -548,7 +548,7 @@ void MatrixPage::ReadPage() {
         for (std::size_t m = 0; m < 3; ++m) {
             MatrixCell& matrix = matrices_[m];
             if (!matrix.stale[n]) continue;
-            matrix.value.e[n] = EvaluateText(blocks_[m].cells[n]->text().toStdString());
+            matrix.value.e[n] = EvaluateField(blocks_[m].cells[n]);
             matrix.stale[n] = false;
         }
     ReadVectorEdits(xEdits_[0], xEdits_[1], xEdits_[2], x_);
@@ -634,9 +634,12 @@ void MatrixPage::ConvertPlain(int m) {
     MatrixCell& matrix = matrices_[static_cast<std::size_t>(m)];
     for (std::size_t n = 0; n < 9; ++n) {
         if (!matrix.stale[n]) continue;
-        const QString text = blocks_[static_cast<std::size_t>(m)].cells[n]->text();
-        const std::optional<Extended> value = ReadPlainNumber(text);
-        if (!value) throw ConversionError(text.toStdString());
+        const QLineEdit* cell = blocks_[static_cast<std::size_t>(m)].cells[n];
+        const std::optional<Extended> value = ReadPlainNumber(cell->text());
+        if (!value) {
+            NoteFailingField(cell);
+            throw ConversionError(cell->text().toStdString());
+        }
         matrix.value.e[n] = *value;
         matrix.stale[n] = false;
     }

@@ -11,7 +11,7 @@ namespace {
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
 // The numbers up to 621 are the program's original texts; later additions have ranges of their own:
-// 760-789 sketch window, 790-799 the settings file, 800-819 eigen-analysis and rotations, 820-839 copy as.
+// 700-729 messages and questions, 760-789 sketch window, 790-799 the settings file, 800-819 eigen-analysis and rotations, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -235,6 +235,25 @@ constexpr Row kRows[] = {
     {598, {" ist keine Gerade, weil ", " is not a line, because ", " no es una recto, porque ", " non è una retta perché ", " não é uma reta porque "}},
     {599, {" ist keine Kugel, weil r", " is not a sphere, because r", " no es una esfera, porque r", " non è una sfera perché r", " não é uma esfera porque r"}},
     {605, {" ist keine Ebene, weil ", " is not a plane, because ", " no es un plano, porque ", " non è un piano perché ", " não é um plano porque "}},
+    {700, {"Ungültige Gleitkommaoperation", "Invalid floating point operation", "Operación de coma flotante no válida", "Operazione in virgola mobile non valida", "Operação de ponto flutuante inválida"}},
+    {701, {"Gleitkommadivision durch Null", "Floating point division by zero", "División de coma flotante por cero", "Divisione in virgola mobile per zero", "Divisão de ponto flutuante por zero"}},
+    {702, {"Gleitkommaüberlauf", "Floating point overflow", "Desbordamiento de coma flotante", "Overflow in virgola mobile", "Estouro de ponto flutuante"}},
+    {703, {"'%s' ist kein gültiger Gleitkommawert", "'%s' is not a valid floating point value", "'%s' no es un valor de coma flotante válido", "'%s' non è un valore in virgola mobile valido", "'%s' não é um valor de ponto flutuante válido"}},
+    {704, {"Die Formel ist zu tief verschachtelt", "The formula is nested too deeply", "La fórmula está anidada a demasiada profundidad", "La formula è annidata troppo profondamente", "A fórmula está aninhada profundamente demais"}},
+    {705, {"In der Formel fehlt ein Operand", "An operand is missing in the formula", "Falta un operando en la fórmula", "Nella formula manca un operando", "Falta um operando na fórmula"}},
+    {706, {"Der Funktion in '%s' fehlt das Argument", "The function in '%s' has no argument", "A la función en '%s' le falta el argumento", "Alla funzione in '%s' manca l´argomento", "Falta o argumento da função em '%s'"}},
+    {707, {"Nach dem Argument der Funktion in '%s' fehlt die schließende Klammer", "The closing bracket after the argument of the function in '%s' is missing", "Falta el paréntesis de cierre tras el argumento de la función en '%s'", "Manca la parentesi di chiusura dopo l´argomento della funzione in '%s'", "Falta o parêntese de fechamento após o argumento da função em '%s'"}},
+    {708, {"Zwischen den Klammern in '%s' fehlt ein Operator", "An operator is missing between the brackets in '%s'", "Falta un operador entre los paréntesis en '%s'", "Manca un operatore tra le parentesi in '%s'", "Falta um operador entre os parênteses em '%s'"}},
+    {709, {"Die Klammern in '%s' sind nicht ausgeglichen", "The brackets in '%s' are not balanced", "Los paréntesis en '%s' no están equilibrados", "Le parentesi in '%s' non sono bilanciate", "Os parênteses em '%s' não estão balanceados"}},
+    {710, {"'%s' ist kein bekannter Name", "'%s' is not a known name", "'%s' no es un nombre conocido", "'%s' non è un nome conosciuto", "'%s' não é um nome conhecido"}},
+    {711, {"Die Formel braucht mehr als 30 Zwischenwerte (zum Beispiel eine Summe von mehr als 30 Gliedern)", "The formula needs more than 30 intermediate values (for example a sum of more than 30 terms)", "La fórmula necesita más de 30 valores intermedios (por ejemplo, una suma de más de 30 términos)", "La formula richiede più di 30 valori intermedi (per esempio una somma di più di 30 termini)", "A fórmula precisa de mais de 30 valores intermediários (por exemplo, uma soma de mais de 30 termos)"}},
+    {712, {"Der Formelcode ist fehlerhaft", "The formula code is faulty", "El código de la fórmula es erróneo", "Il codice della formula è errato", "O código da fórmula contém um erro"}},
+    {713, {"Die Formel ist zu lang", "The formula is too long", "La fórmula es demasiado larga", "La formula è troppo lunga", "A fórmula é longa demais"}},
+    {714, {"Die Formel ist leer", "The formula is empty", "La fórmula está vacía", "La formula è vuota", "A fórmula está vazia"}},
+    {715, {"Die Einstellungen konnten nicht gespeichert werden:", "The settings could not be saved:", "No se pudo guardar la configuración:", "Impossibile salvare le impostazioni:", "Não foi possível salvar as configurações:"}},
+    {716, {"Trotzdem beenden? Die Einstellungen werden dann nicht vollständig gespeichert.", "Close anyway? The settings will then not be saved completely.", "¿Salir de todos modos? La configuración no se guardará por completo.", "Uscire comunque? Le impostazioni non verranno salvate completamente.", "Sair mesmo assim? As configurações não serão salvas por completo."}},
+    {717, {"Trotzdem beenden", "Close anyway", "Salir de todos modos", "Esci comunque", "Sair mesmo assim"}},
+    {718, {"Abbrechen", "Cancel", "Cancelar", "Annulla", "Cancelar"}},
     {760, {"Ansicht", "View", "Ver", "Visualizza", "Exibir"}},
     {761, {"3D-Skizze", "3D sketch", "Boceto 3D", "Schizzo 3D", "Esboço 3D"}},
     {762, {"Quillon – 3D-Skizze", "Quillon – 3D sketch", "Quillon – Boceto 3D", "Quillon – Schizzo 3D", "Quillon – Esboço 3D"}},

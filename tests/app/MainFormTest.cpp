@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "core/Globals.h"
 #include "core/Options.h"
+#include "pages/Mnemonics.h"
 #include "text/AllText.h"
 
 #include <QAction>
@@ -11,10 +12,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -99,7 +104,7 @@ TEST_F(MainFormTest, FirstStartAsksForTheLanguageOnTheVectorPage) {
     EXPECT_TRUE(Item(*window, "V_Print_Item")->isVisible());
     EXPECT_FALSE(Item(*window, "PLE_Save_Item")->isVisible());
     EXPECT_EQ(window->windowTitle(), "Quillon");
-    EXPECT_EQ(Item(*window, "File_Item")->text(), "Datei");
+    EXPECT_EQ(Plain(Item(*window, "File_Item")->text()), "Datei");
     EXPECT_EQ(window->menuBar(), window->findChild<QMenuBar*>(QStringLiteral("MainMenu1")));
     EXPECT_TRUE(FormReady);
 }
@@ -116,7 +121,7 @@ TEST_F(MainFormTest, ChooserSetsTheLanguageAndClosingItKeepsTheStoredOne) {
     auto portuguese = Open();
     EXPECT_TRUE(chooserShown_);
     EXPECT_EQ(LangIndex, 4000);
-    EXPECT_EQ(Item(*portuguese, "File_Item")->text(), "Arquivo");
+    EXPECT_EQ(Plain(Item(*portuguese, "File_Item")->text()), "Arquivo");
 }
 
 TEST_F(MainFormTest, StoredLanguageLabelsTheWindow) {
@@ -133,7 +138,7 @@ TEST_F(MainFormTest, StoredLanguageLabelsTheWindow) {
         SCOPED_TRACE(row.stored);
         WriteSettingsFile(kNotFirst + "LangIndex=" + row.stored + "\n");
         auto window = Open();
-        EXPECT_EQ(Item(*window, "File_Item")->text(), QString::fromUtf8(row.file));
+        EXPECT_EQ(Plain(Item(*window, "File_Item")->text()), QString::fromUtf8(row.file));
         EXPECT_EQ(Tab(*window, 0), QString::fromUtf8(row.vectorTab));
         EXPECT_EQ(Tab(*window, 4), "Complex");
         EXPECT_EQ(Tab(*window, 5), "Quaternion");
@@ -366,22 +371,148 @@ TEST_F(MainFormTest, FileThatCannotBeReadIsReportedAtStartAndNotReplaced) {
     }
 }
 
-TEST_F(MainFormTest, FieldThatDoesNotEvaluateKeepsTheWindowOpen) {
+// The close question for a field that does not evaluate: shown over the field's page, in the current
+// language; Cancel keeps the window on the field, "Close anyway" closes it with the keys before the field
+// written and the rest as the file had them. A field the operation hides still gets the question.
+TEST_F(MainFormTest, ClosingWithAFieldThatDoesNotEvaluateAsks) {
+    struct Row {
+        const char* field;
+        bool focusable;
+    } rows[] = {{"ax_Edit", true}, {"cx_Edit", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field);
+        WriteSettingsFile(kNotFirst + "[Format]\nCalcPrecision=9\n");
+        auto window = Open();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        auto* pages = Find<QTabWidget>(window.get(), "Tessaly_PageControl");
+        auto* field = Find<QLineEdit>(window.get(), row.field);
+        ASSERT_NE(field, nullptr);
+        field->setText(QStringLiteral("2*("));
+        pages->setCurrentIndex(4);
+        LangIndex = 1000;
+        Precision = 7;
+
+        for (const char* answer : {"Cancel_Button", "CloseAnyway_Button"}) {
+            SCOPED_TRACE(answer);
+            QString text, caption, shownPage;
+            bool fieldFocused = false;
+            QTimer::singleShot(0, &context_, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
+                caption = modal->windowTitle();
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
+                shownPage = pages->currentWidget()->objectName();
+                fieldFocused = window->focusWidget() == field;
+                if (auto* button = modal->findChild<QPushButton*>(QLatin1String(answer)))
+                    button->click();
+                else
+                    modal->close();
+            });
+            const bool closed = window->close();
+            EXPECT_EQ(closed, std::string_view(answer) == "CloseAnyway_Button");
+            EXPECT_EQ(caption, "Quillon");
+            EXPECT_EQ(text, "The brackets in '(' are not balanced\n\nClose anyway? The settings will then not be "
+                            "saved completely.");
+            EXPECT_EQ(shownPage, "Vektor_TabSheet");
+            EXPECT_EQ(fieldFocused, row.focusable);
+            if (!closed) {
+                EXPECT_EQ(window->focusWidget() == field, row.focusable);
+                EXPECT_EQ(field->selectedText(), row.focusable ? field->text() : QString());
+            }
+            // Written before the vector fields: the language; after them: the format, left as it was.
+            EXPECT_TRUE(FileText().contains("LangIndex=1000")) << FileText().toStdString();
+            EXPECT_TRUE(FileText().contains("CalcPrecision=9")) << FileText().toStdString();
+            EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+        }
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+// Messages in the current language, and the focus on the field they come from, with its text selected.
+TEST_F(MainFormTest, ErrorsAreWordedInTheLanguageAndLeadToTheirField) {
+    struct Row {
+        int language;
+        const char* field;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {1000, "ax_Edit", "1/0", "Floating point division by zero"},
+        {1000, "bz_Edit", "exp(20000)", "Floating point overflow"},
+        {1000, "ay_Edit", "2X", "'2x' is not a valid floating point value"},
+        {1000, "by_Edit", "ln(100", "The closing bracket after the argument of the function in 'ln(100' is missing"},
+        {2000, "bx_Edit", "sqrt(0)", "Operación de coma flotante no válida"},
+        {2000, "az_Edit", "q", "'q' no es un nombre conocido"},
+        {0, "ax_Edit", "", "Die Formel ist leer"},
+    };
     WriteSettingsFile(kNotFirst);
     auto window = Open();
-    auto* ax = Find<QLineEdit>(window.get(), "ax_Edit");
-    ASSERT_NE(ax, nullptr);
-    ax->setText(QStringLiteral("2*("));
-    LangIndex = 1000;
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(errors.size(), 1);
-    // The keys before the failing field are stored.
-    EXPECT_TRUE(FileText().contains("LangIndex=1000")) << FileText().toStdString();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        LangIndex = row.language;
+        for (const char* name : {"ax_Edit", "ay_Edit", "az_Edit", "bx_Edit", "by_Edit", "bz_Edit"})
+            Find<QLineEdit>(window.get(), name)->setText(QStringLiteral("1"));
+        auto* field = Find<QLineEdit>(window.get(), row.field);
+        field->setText(QString::fromUtf8(row.text));
+        Find<QPushButton>(window.get(), "V_Calc_Button")->setFocus();
+        errors.clear();
+        Find<QPushButton>(window.get(), "V_Calc_Button")->click();
+        EXPECT_EQ(errors, QStringList{QString::fromUtf8(row.message)});
+        EXPECT_EQ(window->focusWidget(), field);
+        EXPECT_EQ(field->selectedText(), field->text());
+    }
+}
 
-    ax->setText(QStringLiteral("2"));
-    errors.clear();
-    EXPECT_TRUE(window->close());
-    EXPECT_TRUE(errors.isEmpty());
+// Every visible item of a menu, and every title of the menu bar, has a letter of its own, in every
+// language and on every page (the page decides which save and print items show).
+TEST_F(MainFormTest, MenuMnemonicsAreDistinctInEveryLanguage) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    auto* pages = Find<QTabWidget>(window.get(), "Tessaly_PageControl");
+    QList<QWidget*> menus = {window->menuBar()};
+    for (QMenu* menu : window->menuBar()->findChildren<QMenu*>())
+        menus << menu;
+    for (int language = 0; language <= 4000; language += 1000) {
+        LangIndex = language;
+        window->MainTextInit();
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (QWidget* menu : menus) {
+                SCOPED_TRACE(QStringLiteral("%1 page %2 %3").arg(language).arg(page).arg(menu->objectName()).toStdString());
+                QString letters;
+                for (QAction* action : menu->actions()) {
+                    if (!action->isVisible() || action->isSeparator()) continue;
+                    const QChar letter = MnemonicOf(action->text());
+                    EXPECT_FALSE(letter.isNull()) << action->text().toStdString();
+                    EXPECT_FALSE(letters.contains(letter)) << action->text().toStdString();
+                    letters += letter;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(MainFormTest, StandardShortcutsReachTheShownPagesItems) {
+    WriteSettingsFile(kNotFirst);
+    auto window = Open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    SetPage(*window, 3);
+    QSignalSpy matrixSave(Item(*window, "Matrix_Save_Item"), &QAction::triggered);
+    QSignalSpy vectorSave(Item(*window, "V_Save_Item"), &QAction::triggered);
+    QTimer::singleShot(0, &context_, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(matrixSave.count(), 1);
+    EXPECT_EQ(vectorSave.count(), 0);
+
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(FileText().contains("m_Status=")) << FileText().toStdString();
 }
 
 TEST_F(MainFormTest, ExitItemClosesAndWritesTheFile) {
@@ -399,7 +530,7 @@ TEST_F(MainFormTest, ToolsAndInfoItemsOpenTheirDialogs) {
     auto window = Open();
     for (const char* item : {"Rates_Item", "Info_Item", "Tools_Item"})
         EXPECT_TRUE(Item(*window, item)->isVisible()) << item;
-    EXPECT_EQ(Item(*window, "Rates_Item")->text(), QString::fromUtf8("Währungsumrechnung"));
+    EXPECT_EQ(Plain(Item(*window, "Rates_Item")->text()), QString::fromUtf8("Währungsumrechnung"));
     struct Row {
         const char* item;
         const char* dialog;

@@ -160,8 +160,8 @@ TEST_F(SketchWindowTest, OpensFromTheViewMenuAndFollowsTheShownPage) {
     window->show();
     EXPECT_EQ(Sketch(*window), nullptr) << "nothing of the sketch is built at start";
     auto* item = Find<QAction>(window.get(), "Sketch_Item");
-    EXPECT_EQ(item->text(), Tx(761));
-    EXPECT_EQ(Find<QMenu>(window.get(), "View_Menu")->title(), Tx(760));
+    EXPECT_EQ(Plain(item->text()), Tx(761));
+    EXPECT_EQ(Plain(Find<QMenu>(window.get(), "View_Menu")->title()), Tx(760));
 
     item->trigger();
     TSketchForm* sketch = Sketch(*window);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -10,6 +11,11 @@
 #include <memory>
 
 namespace quillon::test {
+
+// A menu text as the table words it, without its mnemonic mark.
+inline QString Plain(QString text) {
+    return text.replace(QRegularExpression("&(?!&)"), QString());
+}
 
 // Every window and page test derives from this: the offscreen platform (set in main), a settings file
 // of its own, the error display collected into errors instead of a message box, the process-wide

@@ -272,9 +272,9 @@ TEST_F(QuaternionPageTest, RotationButtonsHandTheMatrixOnAndTakeOneBack) {
         EXPECT_EQ(Text(field), text) << field;
 
     // A cell of A that does not evaluate: the error display, and q1 stays.
-    page->SetRotationSource([]() -> TMatrix { throw FormulaError("A11"); });
+    page->SetRotationSource([]() -> TMatrix { throw FormulaError(FormulaErrorKind::UnknownName, "a11"); });
     Click("QFromMatrix_Button");
-    EXPECT_EQ(errors, QStringList{"A11"});
+    EXPECT_EQ(errors, QStringList{"'a11' ist kein bekannter Name"});
     EXPECT_EQ(Text("Q1k_Edit"), "-0,70711");
 }
 
