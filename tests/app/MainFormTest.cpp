@@ -510,6 +510,8 @@ TEST_F(MainFormTest, StandardShortcutsReachTheShownPagesItems) {
     EXPECT_EQ(matrixSave.count(), 1);
     EXPECT_EQ(vectorSave.count(), 0);
 
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(FileText().contains("m_Status=")) << FileText().toStdString();
