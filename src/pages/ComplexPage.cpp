@@ -5,6 +5,7 @@
 #include "pages/ArrowKeys.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/FieldAids.h"
 #include "pages/RadioGroup.h"
 
 #include <QGridLayout>
@@ -184,6 +185,17 @@ void ComplexPage::BuildControls() {
     grid->addWidget(powerButton_, 2, 4, 1, 4);
     page->addStretch(1);
     AllowNarrowButtons(this);
+
+    // Tab reads the operands Z1, Z2 and the exponent, then the result Z3, then the buttons.
+    QList<QWidget*> tabs;
+    for (int n : {0, 1})
+        for (QLineEdit* edit : edits_[n])
+            tabs << edit;
+    tabs << powerEdit_;
+    for (QLineEdit* edit : edits_[2])
+        tabs << edit;
+    ChainTabs(this, tabs);
+    MakeFieldsReadable(this);
 }
 
 void ComplexPage::BuildArrowKeys() {

@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "math/GVektor.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/FieldAids.h"
 #include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 #include "pages/RadioGroup.h"
@@ -50,6 +51,19 @@ std::array<QLineEdit*, 3> MakeColumn(QWidget* parent, int column, const char* pr
     return edits;
 }
 
+// The letters beside the fields of the Cartesian, spherical and cylindrical systems.
+std::array<QString, 3> Letters(int system) {
+    const QString theta(QChar(0x03B8)), phi(QChar(0x03C6));
+    switch (system) {
+    case 0:
+        return {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
+    case 1:
+        return {QStringLiteral("r"), theta, phi};
+    default:
+        return {QStringLiteral("r"), phi, QStringLiteral("z")};
+    }
+}
+
 QPushButton* Placed(QPushButton* button, int column) {
     button->setGeometry(ColumnLefts[column], ButtonTop, ColumnWidth, 30);
     return button;
@@ -70,11 +84,9 @@ CoordinatePage::CoordinatePage(QWidget* parent) : CalcPage(parent) {
 CoordinatePage::~CoordinatePage() = default;
 
 void CoordinatePage::BuildControls() {
-    const QString theta(QChar(0x03B8)), phi(QChar(0x03C6));
-    cartesianEdits_ =
-        MakeColumn(this, 0, "KKar", {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")});
-    sphericalEdits_ = MakeColumn(this, 1, "KKug", {QStringLiteral("r"), theta, phi});
-    cylindricalEdits_ = MakeColumn(this, 2, "KZyl", {QStringLiteral("r"), phi, QStringLiteral("z")});
+    cartesianEdits_ = MakeColumn(this, 0, "KKar", Letters(0));
+    sphericalEdits_ = MakeColumn(this, 1, "KKug", Letters(1));
+    cylindricalEdits_ = MakeColumn(this, 2, "KZyl", Letters(2));
     BindVectorEdits(cartesianEdits_[0], cartesianEdits_[1], cartesianEdits_[2], cartesian_);
     BindVectorEdits(sphericalEdits_[0], sphericalEdits_[1], sphericalEdits_[2], spherical_);
     BindVectorEdits(cylindricalEdits_[0], cylindricalEdits_[1], cylindricalEdits_[2], cylindrical_);
@@ -113,12 +125,22 @@ void CoordinatePage::BuildControls() {
     connect(conventionGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { KKugelZ_RadioGroupClick(); }));
     connect(unitGroup_, &RadioGroupBox::Clicked, this, Guarded([this] { K_Rad_Deg_RadioGroupClick(); }));
 
-    QWidget* previous = nullptr;
-    for (const auto* column : {&cartesianEdits_, &sphericalEdits_, &cylindricalEdits_})
-        for (QLineEdit* edit : *column) {
-            if (previous) setTabOrder(previous, edit);
-            previous = edit;
+    // Return converts from the system whose field it is pressed in; Tab reads the columns, then the
+    // conversions.
+    auto* enterKeys = new EnterKeyRunner(this);
+    QList<QWidget*> tabs;
+    const std::pair<const std::array<QLineEdit*, 3>*, QPushButton*> systems[3] = {
+        {&cartesianEdits_, cartesianButton_},
+        {&sphericalEdits_, sphericalButton_},
+        {&cylindricalEdits_, cylindricalButton_}};
+    for (const auto& [edits, button] : systems)
+        for (QLineEdit* edit : *edits) {
+            enterKeys->Add(edit, button);
+            tabs << edit;
         }
+    tabs << cartesianButton_ << sphericalButton_ << cylindricalButton_;
+    ChainTabs(this, tabs);
+    MakeFieldsReadable(this);
 }
 
 void CoordinatePage::ReadSettings(const IniFile& ini) {
@@ -143,6 +165,17 @@ void CoordinatePage::ApplyTexts() {
     cartesianButton_->setToolTip(Tx(60));
     sphericalButton_->setToolTip(Tx(72));
     cylindricalButton_->setToolTip(Tx(73));
+    // A field is named by its system and the letter beside it.
+    const std::pair<const std::array<QLineEdit*, 3>*, QPushButton*> systems[3] = {
+        {&cartesianEdits_, cartesianButton_},
+        {&sphericalEdits_, sphericalButton_},
+        {&cylindricalEdits_, cylindricalButton_}};
+    for (int system = 0; system < 3; ++system) {
+        const auto& [edits, button] = systems[system];
+        const std::array<QString, 3> letters = Letters(system);
+        for (std::size_t i = 0; i < 3; ++i)
+            (*edits)[i]->setAccessibleName(button->text() + QStringLiteral(", ") + letters[i]);
+    }
 }
 
 void CoordinatePage::StartUp() {

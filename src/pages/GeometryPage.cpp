@@ -7,6 +7,7 @@
 #include "math/GVektor.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/FieldAids.h"
 #include "pages/GeometryObjects.h"
 #include "pages/PageSketches.h"
 #include "pages/Pictures.h"
@@ -224,8 +225,13 @@ void GeometryPage::BuildControls() {
         chain(o.sizeBox);
         chain(o.rEdit);
     }
-    chain(clearButton_);
     chain(calcButton_);
+    chain(clearButton_);
+
+    auto* enterKeys = new EnterKeyRunner(this);
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        if (edit->parentWidget() == this) enterKeys->Add(edit, calcButton_);
+    MakeFieldsReadable(this);
 }
 
 void GeometryPage::BuildObject(int index, int top) {

@@ -6,6 +6,7 @@
 #include "core/Options.h"
 #include "pages/ArrowKeys.h"
 #include "pages/CopyAsMenu.h"
+#include "pages/FieldAids.h"
 #include "pages/MatrixReport.h"
 #include "pages/NumberFields.h"
 #include "pages/Pictures.h"
@@ -317,6 +318,10 @@ void MatrixPage::BuildControls() {
 
     AllowNarrowButtons(this);
     arrows_ = new ArrowKeyNavigator(this);
+    auto* enterKeys = new EnterKeyRunner(this);
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        if (edit->parentWidget() == this) enterKeys->Add(edit, calcButton_);
+    MakeFieldsReadable(this);
 }
 
 void MatrixPage::BuildMatrixBlock(int m) {
@@ -509,6 +514,32 @@ void MatrixPage::ShowOperation(int n) {
     dLabel_->setText(n == 8 ? QStringLiteral("alpha =") : QStringLiteral("d ="));
 
     UpdateArrowKeys(n);
+
+    // Tab reads the operands in the order the operation shows them, then calculates; C, which takes
+    // the results, and the rest follow.
+    QList<QWidget*> tabs;
+    for (Block block : layout.operands) {
+        switch (block) {
+        case Block::A:
+        case Block::B:
+            for (QLineEdit* cell : blocks_[static_cast<std::size_t>(block == Block::A ? A : B)].cells)
+                tabs << cell;
+            break;
+        case Block::X:
+            tabs << xEdits_[0] << xEdits_[1] << xEdits_[2];
+            break;
+        case Block::Vb:
+            tabs << bEdits_[0] << bEdits_[1] << bEdits_[2];
+            break;
+        case Block::D:
+            tabs << dEdit_;
+            break;
+        }
+    }
+    tabs << calcButton_;
+    for (QLineEdit* cell : blocks_[C].cells)
+        tabs << cell;
+    ChainTabs(this, tabs);
 }
 
 void MatrixPage::UpdateArrowKeys(int n) {

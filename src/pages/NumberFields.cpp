@@ -3,6 +3,8 @@
 #include "core/FloatError.h"
 #include "core/Handle.h"
 #include "core/NumberFormats.h"
+#include "pages/CalcPage.h"
+#include "pages/FieldAids.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -18,6 +20,7 @@ namespace {
 
 // Only a text that differs is written: an unchanged field keeps its cursor and raises no change event.
 void SetFieldText(QLineEdit* edit, Extended value) {
+    MarkField(edit, false);
     const QString text = QString::fromStdString(FormatNumber(value));
     if (edit->text() == text) return;
     edit->setText(text);
@@ -25,8 +28,10 @@ void SetFieldText(QLineEdit* edit, Extended value) {
     edit->setCursorPosition(0);
 }
 
+// A marked field's hint says that its text is not taken and which value is.
 void SetHint(QLineEdit* edit, Extended value, bool isAngle) {
-    edit->setToolTip(QString::fromStdString(ExactValueText(value, isAngle)));
+    const QString exact = QString::fromStdString(ExactValueText(value, isAngle));
+    edit->setToolTip(IsMarked(edit) ? Tx(730) + exact : exact);
 }
 
 Extended& ComplexPart(TComplex& z, int index) {
@@ -65,6 +70,7 @@ void ReadComplexField(const ComplexEdits& edits, TComplex& dst, int index, const
                       bool degreeMode) {
     TComplex z = src;
     const std::optional<Extended> value = ReadPlainNumber(edits[index]->text());
+    MarkField(edits[index], !value);
     if (value) {
         ComplexPart(z, index) = (index == 3 && degreeMode) ? DegToRad(*value) : *value;
         // A typed r or phi stands as typed (even a negative r); only the other form follows it.
@@ -88,8 +94,9 @@ void WriteComplexEdits(const ComplexEdits& edits, int index, const TComplex& z, 
 
 void ReadQuaternionField(const QuaternionEdits& edits, TQuat& dst, int index, const TQuat& src) {
     TQuat q = src;
-    if (const std::optional<Extended> value = ReadPlainNumber(edits[index]->text()))
-        QuatPart(q, index) = *value;
+    const std::optional<Extended> value = ReadPlainNumber(edits[index]->text());
+    MarkField(edits[index], !value);
+    if (value) QuatPart(q, index) = *value;
     dst = q;
 }
 
@@ -138,6 +145,13 @@ QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name) {
     auto* edit = new QLineEdit(QStringLiteral("1"), powerButton);
     edit->setObjectName(name);
     new CaptionEdit(powerButton, edit);
+    UseFieldMarks(edit);
+    // The power falls back to 1 on a text that is not a number; the mark and the hint say so.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        const bool taken = ReadPlainNumber(text).has_value();
+        MarkField(edit, !taken);
+        edit->setToolTip(taken ? QString() : Tx(730) + QStringLiteral("1"));
+    });
     return edit;
 }
 

@@ -1,6 +1,9 @@
 #include "pages/Pictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPalette>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -17,9 +20,27 @@ void InitResources() {
     (void)done;
 }
 
+namespace {
+
+// The pictures' ink is a dark blue that suits a light window. Under a dark colour scheme it would vanish,
+// so there the ink takes the palette's text colour; coloured marks keep their colours.
+QByteArray InkedSvg(const QString& name) {
+    QFile file(QStringLiteral(":/") + name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray svg = file.readAll();
+    const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
+    if (text.lightness() < 128) return svg;
+    const QByteArray ink = text.name().toLatin1();
+    for (const char* dark : {"#202060", "#202020", "#404040"})
+        svg.replace(dark, ink);
+    return svg;
+}
+
+} // namespace
+
 QPixmap ResourcePixmap(const QString& name, QSize size, qreal devicePixelRatio) {
     InitResources();
-    QSvgRenderer renderer(QStringLiteral(":/") + name);
+    QSvgRenderer renderer(InkedSvg(name));
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     if (renderer.isValid()) {

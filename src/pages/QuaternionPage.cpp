@@ -5,6 +5,7 @@
 #include "pages/ArrowKeys.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/FieldAids.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,14 +84,6 @@ void QuaternionPage::BuildControls() {
     grid->addWidget(caption(QStringLiteral("|q|")), 0, 9);
     grid->addWidget(caption(QStringLiteral("arg")), 0, 10);
     grid->addWidget(caption(QStringLiteral("n")), 0, 11, 1, 3);
-    // Nine numbers and four captions share a row of about 600 pixels: a narrower, slightly smaller face
-    // lets "-1,2345E-7" fit whole.
-    QFont fieldFont = font();
-    fieldFont.setStretch(QFont::Condensed);
-    if (fieldFont.pointSizeF() > 0)
-        fieldFont.setPointSizeF(fieldFont.pointSizeF() * 0.9);
-    else
-        fieldFont.setPixelSize(std::max(8, fieldFont.pixelSize() * 9 / 10));
     for (int n = 0; n < 3; ++n) {
         grid->addWidget(caption(QStringLiteral("q%1=").arg(n + 1)), n + 1, 0);
         for (int index = 0; index < 9; ++index) {
@@ -101,16 +94,14 @@ void QuaternionPage::BuildControls() {
             if (index < 4) changed = [this, n, index] { FieldChanged(n, index); };
             QLineEdit* edit = AddNumberField(fields, name, std::move(changed));
             edit->setMinimumWidth(40);
-            edit->setFont(fieldFont);
             edits_[n][index] = edit;
-            if (index >= 4 && index < 6) {
-                // Shows a derived value: typing there would change nothing, so it takes no typing.
+            if (index >= 4) {
+                // Shows a derived value: typing there would change nothing, so it takes no typing, but
+                // stays as readable as the others (and can still be selected and copied).
                 edit->setReadOnly(true);
                 QPalette palette = edit->palette();
                 palette.setColor(QPalette::Base, palette.color(QPalette::Window));
                 edit->setPalette(palette);
-            } else if (index >= 6) {
-                edit->setEnabled(false);
             }
             // Re, +i, +j, +k take columns 1, 3, 5, 7 after their captions; a gap, then the rest.
             const int column = index < 4 ? 1 + 2 * index : index + 5;
@@ -242,6 +233,20 @@ void QuaternionPage::BuildControls() {
     functionGrid->addWidget(power, 2, 4, 1, 4);
     page->addStretch(1);
     AllowNarrowButtons(this);
+
+    // Tab reads the typed parts of q1 and q2 and the exponent, then q3 and what follows from each.
+    QList<QWidget*> tabs;
+    for (int n : {0, 1})
+        for (int index = 0; index < 4; ++index)
+            tabs << edits_[n][index];
+    tabs << powerEdit_;
+    for (int index = 0; index < 4; ++index)
+        tabs << edits_[2][index];
+    for (int n = 0; n < 3; ++n)
+        for (int index = 4; index < 9; ++index)
+            tabs << edits_[n][index];
+    ChainTabs(this, tabs);
+    MakeFieldsReadable(this);
 }
 
 void QuaternionPage::BuildArrowKeys() {

@@ -3,8 +3,10 @@
 #include "core/FloatError.h"
 #include "core/Handle.h"
 #include "core/IniFile.h"
+#include "pages/ArrowKeys.h"
 #include "pages/CopyAsMenu.h"
 #include "pages/ErrorDisplay.h"
+#include "pages/FieldAids.h"
 #include "pages/PageSketches.h"
 #include "pages/Pictures.h"
 
@@ -16,7 +18,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -221,15 +225,15 @@ void VectorPage::BuildControls() {
         }
     }
 
-    // Tab through the inputs column by column, as the operations read them.
-    QWidget* previous = nullptr;
+    arrows_ = new ArrowKeyNavigator(this);
+    // Return in any field calculates, as the button beside the result does.
+    enterKeys_ = new EnterKeyRunner(this);
     for (const auto* column : {&aEdits_, &bEdits_, &cEdits_, &dEdits_})
-        for (QLineEdit* edit : *column) {
-            if (previous) setTabOrder(previous, edit);
-            previous = edit;
-        }
-    setTabOrder(previous, cScalarEdit_);
-    setTabOrder(cScalarEdit_, dScalarEdit_);
+        for (QLineEdit* edit : *column)
+            enterKeys_->Add(edit, calcButton_);
+    enterKeys_->Add(cScalarEdit_, calcButton_);
+    enterKeys_->Add(dScalarEdit_, calcButton_);
+    MakeFieldsReadable(this);
 }
 
 void VectorPage::ReadSettings(const IniFile& ini) {
@@ -279,6 +283,27 @@ void VectorPage::ApplyTexts() {
     mcButton_->setToolTip(Tx(69));
     msButton_->setToolTip(Tx(70));
     mPlusButton_->setToolTip(Tx(71));
+
+    // Screen readers name each control by what it shows or does: the letter above a column and the
+    // axis of the row, the operation of a picture button.
+    static constexpr int OperationTexts[12] = {66, 65, 733, 63, 734, 64, 735, 736, 737, 738, 739, 62};
+    for (std::size_t k = 0; k < toolButtons_.size(); ++k)
+        toolButtons_[k]->setAccessibleName(Tx(OperationTexts[k]));
+    const QString axes[3] = {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
+    const std::pair<const std::array<QLineEdit*, 3>*, QString> columns[4] = {
+        {&aEdits_, QStringLiteral("a")}, {&bEdits_, QStringLiteral("b")}, {&cEdits_, QStringLiteral("c")},
+        {&dEdits_, Tx(731)}};
+    for (const auto& [edits, letter] : columns)
+        for (std::size_t i = 0; i < 3; ++i)
+            (*edits)[i]->setAccessibleName(letter + QStringLiteral(", ") + axes[i]);
+    cScalarEdit_->setAccessibleName(cScalarLabel_->text());
+    dScalarEdit_->setAccessibleName(Tx(731));
+    calcButton_->setAccessibleName(Tx(18));
+    clearButton_->setAccessibleName(Tx(67));
+    copyButton_->setAccessibleName(Tx(68));
+    mcButton_->setAccessibleName(Tx(69));
+    msButton_->setAccessibleName(Tx(70));
+    mPlusButton_->setAccessibleName(Tx(71));
 }
 
 void VectorPage::StartUp() {
@@ -373,6 +398,46 @@ void VectorPage::ShowOperation(int k) {
     SetTripleVisible(dEdits_[0], dEdits_[1], dEdits_[2], vectorResult);
     dScalarEdit_->setVisible(!vectorResult);
     angleLabel_->setVisible(k == 9);
+    ArrangeKeys(scalarLeft, aLeft, showB, showVectorC);
+}
+
+void VectorPage::ArrangeKeys(int scalarLeft, int aLeft, bool showB, bool showVectorC) {
+    struct Column {
+        int left;
+        std::vector<QLineEdit*> edits; // x, y, z, or the scalar alone
+    };
+    std::vector<Column> columns{{aLeft, {aEdits_.begin(), aEdits_.end()}}};
+    if (scalarLeft >= 0) columns.push_back({scalarLeft, {cScalarEdit_}});
+    if (showB) columns.push_back({ColumnB, {bEdits_.begin(), bEdits_.end()}});
+    if (showVectorC) columns.push_back({ColumnC, {cEdits_.begin(), cEdits_.end()}});
+    std::stable_sort(columns.begin(), columns.end(),
+                     [](const Column& l, const Column& r) { return l.left < r.left; });
+
+    // Up and down wrap within a column; left and right wrap over the columns, keeping the row, and the
+    // scalar (on the row of y) is reached from every row and leads back to y.
+    const int count = static_cast<int>(columns.size());
+    const auto at = [&](int column, int row) -> QLineEdit* {
+        const auto& edits = columns[static_cast<std::size_t>((column + count) % count)].edits;
+        return edits.size() == 1 ? edits[0] : edits[static_cast<std::size_t>(row)];
+    };
+    QList<QWidget*> tabs;
+    for (int column = 0; column < count; ++column) {
+        const auto& edits = columns[static_cast<std::size_t>(column)].edits;
+        const int rows = static_cast<int>(edits.size());
+        for (int row = 0; row < rows; ++row) {
+            const int gridRow = rows == 1 ? 1 : row;
+            QWidget* up = rows == 1 ? nullptr : edits[static_cast<std::size_t>((row + 2) % 3)];
+            QWidget* down = rows == 1 ? nullptr : edits[static_cast<std::size_t>((row + 1) % 3)];
+            QWidget* left = count > 1 ? at(column - 1, gridRow) : nullptr;
+            QWidget* right = count > 1 ? at(column + 1, gridRow) : nullptr;
+            arrows_->Add(edits[static_cast<std::size_t>(row)], {left, up, down, right});
+            tabs << edits[static_cast<std::size_t>(row)];
+        }
+    }
+    // Then the calculation and what it writes; the memory and the tool bar come last.
+    tabs << calcButton_ << dEdits_[0] << dEdits_[1] << dEdits_[2] << dScalarEdit_ << copyButton_
+         << clearButton_ << msButton_ << mPlusButton_ << mcButton_ << memoryList_;
+    ChainTabs(this, tabs);
 }
 
 void VectorPage::ReadInputs() {

@@ -15,6 +15,11 @@ class QToolBar;
 class QToolButton;
 
 namespace quillon {
+class ArrowKeyNavigator;
+class EnterKeyRunner;
+}
+
+namespace quillon {
 
 // The vector calculator: eleven operations chosen from a vertical tool bar, the fields each one needs,
 // and a memory of vectors with their componentwise sum, mean and standard deviation.
@@ -50,6 +55,8 @@ private:
     void BuildControls();
     void V_ToolButtonChanged(int k);
     void ShowOperation(int k);
+    // The arrow keys and Tab follow the input columns the operation shows, from left to right.
+    void ArrangeKeys(int scalarLeft, int aLeft, bool showB, bool showVectorC);
     void V_Calc_ButtonClick();
     void Copy_ButtonClick();
     void Clear_ButtonClick();
@@ -81,6 +88,8 @@ private:
     QListWidget* memoryList_ = nullptr;
     QLabel* counterLabel_ = nullptr;
     std::array<QLabel*, 3> sumLabels_{}, meanLabels_{}, sdLabels_{};
+    ArrowKeyNavigator* arrows_ = nullptr;
+    EnterKeyRunner* enterKeys_ = nullptr;
 
     VectorCell a_, b_, c_, d_;
     ScalarCell cScalar_, dScalar_;

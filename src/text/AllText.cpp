@@ -11,7 +11,7 @@ namespace {
 // One row per text number: German, English, Spanish, Italian, Portuguese, exactly as shown (leading
 // and trailing blanks are part of a text). Numbers without a row read as the empty string.
 // The numbers up to 621 are the program's original texts; later additions have ranges of their own:
-// 700-729 messages and questions, 760-789 sketch window, 790-799 the settings file, 800-819 eigen-analysis and rotations, 820-839 copy as.
+// 700-729 messages and questions, 730-759 field marks and accessible names, 760-789 sketch window, 790-799 the settings file, 800-819 eigen-analysis and rotations, 820-839 copy as.
 struct Row {
     int k;
     const char* text[5];
@@ -254,6 +254,27 @@ constexpr Row kRows[] = {
     {716, {"Trotzdem beenden? Die Einstellungen werden dann nicht vollständig gespeichert.", "Close anyway? The settings will then not be saved completely.", "¿Salir de todos modos? La configuración no se guardará por completo.", "Uscire comunque? Le impostazioni non verranno salvate completamente.", "Sair mesmo assim? As configurações não serão salvas por completo."}},
     {717, {"Trotzdem beenden", "Close anyway", "Salir de todos modos", "Esci comunque", "Sair mesmo assim"}},
     {718, {"Abbrechen", "Cancel", "Cancelar", "Annulla", "Cancelar"}},
+    {730, {"Keine gültige Zahl; gerechnet wird weiter mit ", "Not a valid number; still calculating with ", "No es un número válido; se sigue calculando con ", "Non è un numero valido; si continua a calcolare con ", "Não é um número válido; continua-se a calcular com "}},
+    {731, {"Ergebnis", "Result", "Resultado", "Risultato", "Resultado"}},
+    {732, {"Exponent", "Exponent", "Exponente", "Esponente", "Expoente"}},
+    {733, {"Komponentenweises Produkt", "Componentwise product", "Producto componente a componente", "Prodotto componente per componente", "Produto componente a componente"}},
+    {734, {"Kreuzprodukt", "Cross product", "Producto vectorial", "Prodotto vettoriale", "Produto vetorial"}},
+    {735, {"Division eines Vektors durch eine Zahl", "Division of a vector by a number", "División de un vector por un número", "Divisione di un vettore per un numero", "Divisão de um vetor por um número"}},
+    {736, {"Betrag", "Length", "Módulo", "Modulo", "Módulo"}},
+    {737, {"Einheitsvektor", "Unit vector", "Vector unitario", "Versore", "Vetor unitário"}},
+    {738, {"Winkel zwischen a und b", "Angle between a and b", "Ángulo entre a y b", "Angolo tra a e b", "Ângulo entre a e b"}},
+    {739, {"Spatprodukt", "Triple product", "Producto mixto", "Prodotto misto", "Produto misto"}},
+    {740, {"Summe A + B", "Sum A + B", "Suma A + B", "Somma A + B", "Soma A + B"}},
+    {741, {"Differenz A - B", "Difference A - B", "Diferencia A - B", "Differenza A - B", "Diferença A - B"}},
+    {742, {"Produkt A · B", "Product A · B", "Producto A · B", "Prodotto A · B", "Produto A · B"}},
+    {743, {"Zahl mal Matrix d · A", "Number times matrix d · A", "Número por matriz d · A", "Numero per matrice d · A", "Número vezes matriz d · A"}},
+    {744, {"Matrix durch Zahl A / d", "Matrix divided by number A / d", "Matriz dividida por número A / d", "Matrice divisa per numero A / d", "Matriz dividida por número A / d"}},
+    {745, {"Inverse Matrix", "Inverse matrix", "Matriz inversa", "Matrice inversa", "Matriz inversa"}},
+    {746, {"Matrix mal Vektor A · x", "Matrix times vector A · x", "Matriz por vector A · x", "Matrice per vettore A · x", "Matriz vezes vetor A · x"}},
+    {747, {"Gleichungssystem A · x = b lösen", "Solve A · x = b", "Resolver A · x = b", "Risolvere A · x = b", "Resolver A · x = b"}},
+    {748, {"Drehmatrix um die Achse x", "Rotation matrix about the axis x", "Matriz de rotación alrededor del eje x", "Matrice di rotazione attorno all´asse x", "Matriz de rotação em torno do eixo x"}},
+    {749, {"Determinante", "Determinant", "Determinante", "Determinante", "Determinante"}},
+    {750, {"Transponieren", "Transpose", "Trasponer", "Trasporre", "Transpor"}},
     {760, {"Ansicht", "View", "Ver", "Visualizza", "Exibir"}},
     {761, {"3D-Skizze", "3D sketch", "Boceto 3D", "Schizzo 3D", "Esboço 3D"}},
     {762, {"Quillon – 3D-Skizze", "Quillon – 3D sketch", "Quillon – Boceto 3D", "Quillon – Schizzo 3D", "Quillon – Esboço 3D"}},

@@ -49,7 +49,8 @@ TEST_F(QuaternionPageTest, StartUpShowsThreeZeroQuaternionsInEveryField) {
             EXPECT_EQ(Text(name), "0");
             EXPECT_EQ(Hint(name), "0");
         }
-    EXPECT_FALSE(Edit("Q2n1_Edit")->isEnabled());
+    EXPECT_TRUE(Edit("Q2n1_Edit")->isEnabled());
+    EXPECT_TRUE(Edit("Q2n1_Edit")->isReadOnly());
 }
 
 TEST_F(QuaternionPageTest, ProductOfIAndJIsKWithItsPolarQuantities) {
