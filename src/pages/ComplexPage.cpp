@@ -238,8 +238,17 @@ void ComplexPage::WriteSettings(IniFile& ini) {
     }
 }
 
-// Every caption of this page is a formula or a symbol, the same in all languages.
-void ComplexPage::ApplyTexts() {}
+// Every caption of this page is a formula or a symbol, the same in all languages; only the names for
+// screen readers have a word.
+void ComplexPage::ApplyTexts() {
+    NameButtons(this);
+    const QString parts[4] = {QStringLiteral("Re"), QStringLiteral("Im"), QStringLiteral("r"),
+                              QStringLiteral("\u03C6")};
+    for (int n = 0; n < 3; ++n)
+        for (int index = 0; index < 4; ++index)
+            edits_[n][index]->setAccessibleName(QStringLiteral("Z%1, ").arg(n + 1) + parts[index]);
+    powerEdit_->setAccessibleName(QStringLiteral("Power(Z1), ") + Tx(732));
+}
 
 void ComplexPage::StartUp() {
     changeHandling_ = true;

@@ -165,6 +165,7 @@ void CoordinatePage::ApplyTexts() {
     cartesianButton_->setToolTip(Tx(60));
     sphericalButton_->setToolTip(Tx(72));
     cylindricalButton_->setToolTip(Tx(73));
+    NameButtons(this);
     // A field is named by its system and the letter beside it.
     const std::pair<const std::array<QLineEdit*, 3>*, QPushButton*> systems[3] = {
         {&cartesianEdits_, cartesianButton_},

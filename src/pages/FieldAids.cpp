@@ -98,6 +98,13 @@ void MakeFieldsReadable(QWidget* page) {
     }
 }
 
+void NameButtons(QWidget* page) {
+    for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+        QString name = button->toolTip().isEmpty() ? button->text() : button->toolTip();
+        button->setAccessibleName(name.remove(QLatin1Char('&')));
+    }
+}
+
 void ChainTabs(QWidget* page, const QList<QWidget*>& first) {
     QList<QWidget*> chain = first;
     for (QWidget* widget : page->findChildren<QWidget*>()) {

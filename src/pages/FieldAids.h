@@ -41,6 +41,10 @@ void UseFieldMarks(QWidget* root);
 // of its own, hovering shows the whole text.
 void MakeFieldsReadable(QWidget* page);
 
+// Names every button below `page` for screen readers by its hint, or by its caption where it has none.
+// Run after the page's texts are set; names the page sets afterwards win.
+void NameButtons(QWidget* page);
+
 // Tab goes through `first` in this order, then through the page's other controls in the order they were
 // made.
 void ChainTabs(QWidget* page, const QList<QWidget*>& first);

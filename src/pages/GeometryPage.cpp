@@ -398,6 +398,20 @@ void GeometryPage::ApplyTexts() {
     updating_ = false;
     ShowChoices();
     calcButton_->setText(Tx(18));
+    NameButtons(this);
+    // The fields are named by the letter pictures above their columns and the labels beside them.
+    for (std::size_t i = 0; i < objects_.size(); ++i) {
+        Object& o = objects_[i];
+        const QString n = QString::number(i + 1);
+        const std::array<QLineEdit*, 3>* columns[3] = {&o.aEdits, &o.bEdits, &o.cEdits};
+        for (int column = 0; column < 3; ++column)
+            for (std::size_t axis = 0; axis < 3; ++axis)
+                (*columns[column])[axis]->setAccessibleName(QLatin1Char(Letters[column]) + n +
+                                                            QStringLiteral(", ") + QLatin1Char(Axes[axis]));
+        for (std::size_t j = 0; j < 4; ++j)
+            o.kEdits[j]->setAccessibleName(o.kLabels[j]->text());
+        o.rEdit->setAccessibleName(o.sizeBox->currentText());
+    }
 }
 
 void GeometryPage::StartUp() {

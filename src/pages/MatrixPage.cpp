@@ -428,6 +428,21 @@ void MatrixPage::WriteSettings(IniFile& ini) {
 // Every other caption of this page is a letter or a formula, the same in all languages.
 void MatrixPage::ApplyTexts() {
     calcButton_->setText(Tx(18));
+    NameButtons(this);
+    for (int n = 0; n < OperationCount; ++n)
+        toolButtons_[static_cast<std::size_t>(n)]->setAccessibleName(Tx(740 + n));
+    for (int m = A; m <= C; ++m) {
+        const MatrixBlock& block = blocks_[static_cast<std::size_t>(m)];
+        const QString letter(QLatin1Char(MatrixLetters[m]));
+        for (int n = 0; n < 9; ++n)
+            block.cells[static_cast<std::size_t>(n)]->setAccessibleName(
+                QStringLiteral("%1, %2,%3").arg(letter).arg(n / 3 + 1).arg(n % 3 + 1));
+        if (block.transpose) block.transpose->setAccessibleName(Tx(750) + QLatin1Char(' ') + letter);
+    }
+    for (int i = 0; i < 3; ++i) {
+        xEdits_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("x, %1").arg(i + 1));
+        bEdits_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("b, %1").arg(i + 1));
+    }
 }
 
 void MatrixPage::StartUp() {
@@ -512,6 +527,7 @@ void MatrixPage::ShowOperation(int n) {
     for (QLineEdit* edit : xEdits_)
         edit->setEnabled(n != 7);
     dLabel_->setText(n == 8 ? QStringLiteral("alpha =") : QStringLiteral("d ="));
+    dEdit_->setAccessibleName(dLabel_->text().chopped(2));
 
     UpdateArrowKeys(n);
 

@@ -264,6 +264,13 @@ void QuaternionPage::ApplyTexts() {
     toMatrixButton_->setToolTip(Tx(807));
     fromMatrixButton_->setText(Tx(806));
     fromMatrixButton_->setToolTip(Tx(808));
+    NameButtons(this);
+    const char* const parts[9] = {"Re", "i", "j", "k", "|q|", "arg", "n1", "n2", "n3"};
+    for (int n = 0; n < 3; ++n)
+        for (int index = 0; index < 9; ++index)
+            edits_[n][index]->setAccessibleName(QStringLiteral("q%1, ").arg(n + 1) +
+                                                QLatin1String(parts[index]));
+    powerEdit_->setAccessibleName(QStringLiteral("Power(q1), ") + Tx(732));
 }
 
 void QuaternionPage::StartUp() {
