@@ -42,8 +42,8 @@ template <class T> T* Named(T* widget, const char* name, const QRect& rect) {
     return widget;
 }
 
-QString InLanguage(const char* german, const char* english) {
-    return QString::fromUtf8(LangIndex == 0 ? german : english);
+QString Message(int k) {
+    return QString::fromStdString(Text(k));
 }
 
 UrlOpener& Opener() {
@@ -54,7 +54,7 @@ UrlOpener& Opener() {
 void Open(const QUrl& url) {
     const bool opened = Opener() ? Opener()(url) : QDesktopServices::openUrl(url);
     if (!opened)
-        ShowError(InLanguage("\"%1\" konnte nicht geöffnet werden.", "\"%1\" could not be opened.")
+        ShowError(Message(719)
                       .arg(url.toDisplayString()));
 }
 
@@ -71,12 +71,11 @@ int ReadEasterYear(const QString& text) {
     bool ok = false;
     const int year = text.trimmed().toInt(&ok, 10);
     if (!ok)
-        throw std::runtime_error(InLanguage("'%1' ist keine gültige Jahreszahl.", "'%1' is not a valid year.")
+        throw std::runtime_error(Message(720)
                                      .arg(text)
                                      .toStdString());
     if (year < 1 || year > 9999)
-        throw std::runtime_error(InLanguage("Das Jahr %1 liegt nicht zwischen 1 und 9999.",
-                                            "The year %1 is not between 1 and 9999.")
+        throw std::runtime_error(Message(721)
                                      .arg(year)
                                      .toStdString());
     return year;
@@ -222,8 +221,7 @@ void TAboutBox::Mail_ButtonClick() {
 void TAboutBox::WWW_ButtonClick() {
     const QUrl page = WebPageUrl();
     if (page.isEmpty()) {
-        ShowError(InLanguage("Die Seite %1 des Projekts liegt nicht beim Programm.",
-                             "The project's page %1 is not beside the program.")
+        ShowError(Message(722)
                       .arg(QString::fromLatin1(kWebPageFile)));
         return;
     }

@@ -19,21 +19,19 @@
 namespace quillon {
 namespace {
 
-// The messages of the platform's dialogs are in the user's language only for German and English.
-QString InLanguage(const char* german, const char* english) {
-    return QString::fromUtf8(LangIndex == 0 ? german : english);
+QString Message(int k) {
+    return QString::fromStdString(Text(k));
 }
 
 QString SaveFailedText(const QString& path, const QString& reason) {
-    return InLanguage("Die Datei \"%1\" konnte nicht gespeichert werden:",
-                      "The file \"%1\" could not be saved:")
+    return Message(723)
                .arg(path) +
            QLatin1Char('\n') + reason;
 }
 
 QString PrintFailedText(const QPrinter& printer) {
     QString text =
-        InLanguage("Der Bericht konnte nicht gedruckt werden.", "The report could not be printed.");
+        Message(724);
     const QString target =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
     if (!target.isEmpty()) text += QLatin1Char('\n') + target;

@@ -135,6 +135,11 @@ TEST_F(ReportOutputTest, SavesTheMemoryListUnderTheNameAsTyped) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("The file \"" + Path("missing/report.txt") + "\" could not be saved:\n"))
         << errors[0].toStdString();
+    LangIndex = 2000;
+    Save(QStringLiteral("missing/report.txt"));
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].startsWith("No se pudo guardar el archivo \"" + Path("missing/report.txt") + "\":\n"))
+        << errors[1].toStdString();
 }
 
 TEST_F(ReportOutputTest, AnExistingFileIsReplacedOnlyWhenConfirmed) {
