@@ -241,6 +241,7 @@ void ComplexPage::WriteSettings(IniFile& ini) {
 // Every caption of this page is a formula or a symbol, the same in all languages; only the names for
 // screen readers have a word.
 void ComplexPage::ApplyTexts() {
+    RewordMarkHints(this);
     NameButtons(this);
     const QString parts[4] = {QStringLiteral("Re"), QStringLiteral("Im"), QStringLiteral("r"),
                               QStringLiteral("\u03C6")};

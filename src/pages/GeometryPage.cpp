@@ -399,15 +399,21 @@ void GeometryPage::ApplyTexts() {
     ShowChoices();
     calcButton_->setText(Tx(18));
     NameButtons(this);
-    // The fields are named by the letter pictures above their columns and the labels beside them.
+}
+
+// The fields are named by the letter pictures above their columns and the labels beside them, which
+// change with the kind of object (a sphere's first column is its centre m) and the radius choice.
+void GeometryPage::NameFields() {
     for (std::size_t i = 0; i < objects_.size(); ++i) {
         Object& o = objects_[i];
         const QString n = QString::number(i + 1);
         const std::array<QLineEdit*, 3>* columns[3] = {&o.aEdits, &o.bEdits, &o.cEdits};
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < 3; ++column) {
+            const char letter = column == 0 && o.code == CodeSphere ? 'm' : Letters[column];
             for (std::size_t axis = 0; axis < 3; ++axis)
-                (*columns[column])[axis]->setAccessibleName(QLatin1Char(Letters[column]) + n +
-                                                            QStringLiteral(", ") + QLatin1Char(Axes[axis]));
+                (*columns[column])[axis]->setAccessibleName(QLatin1Char(letter) + n + QStringLiteral(", ") +
+                                                            QLatin1Char(Axes[axis]));
+        }
         for (std::size_t j = 0; j < 4; ++j)
             o.kEdits[j]->setAccessibleName(o.kLabels[j]->text());
         o.rEdit->setAccessibleName(o.sizeBox->currentText());
@@ -455,6 +461,7 @@ void GeometryPage::ShowChoices() {
         if (o.sizeBox->count() > 0) o.sizeBox->setCurrentIndex(o.size);
     }
     updating_ = false;
+    NameFields();
 }
 
 void GeometryPage::ShowObject(int index) {
@@ -721,6 +728,7 @@ void GeometryPage::PLE_Kug_ComboBoxChange(int index) {
     o.size = size;
     o.rEdit->setText(Formatted(shown));
     o.r.stale = false;
+    NameFields();
 }
 
 GeometryInput GeometryPage::Input(const Object& o) {

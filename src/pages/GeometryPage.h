@@ -74,6 +74,7 @@ private:
     void Arrange(const std::array<int, 2>& kinds);
     void ShowObject(int index);
     void ShowChoices();
+    void NameFields();
     // The values of the object's cells, whatever its form, as the calculation takes them.
     static GeometryInput Input(const Object& o);
     void ReadObject(int index);

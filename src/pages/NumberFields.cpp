@@ -28,10 +28,18 @@ void SetFieldText(QLineEdit* edit, Extended value) {
     edit->setCursorPosition(0);
 }
 
+// Kept beside the hint, so that a language switch can reword a marked field's hint.
+constexpr char ValueInUseProperty[] = "valueInUse";
+
 // A marked field's hint says that its text is not taken and which value is.
+void SetMarkHint(QLineEdit* edit, const QString& valueInUse, const QString& unmarkedHint) {
+    edit->setProperty(ValueInUseProperty, valueInUse);
+    edit->setToolTip(IsMarked(edit) ? Tx(730) + valueInUse : unmarkedHint);
+}
+
 void SetHint(QLineEdit* edit, Extended value, bool isAngle) {
     const QString exact = QString::fromStdString(ExactValueText(value, isAngle));
-    edit->setToolTip(IsMarked(edit) ? Tx(730) + exact : exact);
+    SetMarkHint(edit, exact, exact);
 }
 
 Extended& ComplexPart(TComplex& z, int index) {
@@ -148,11 +156,15 @@ QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name) {
     UseFieldMarks(edit);
     // The power falls back to 1 on a text that is not a number; the mark and the hint say so.
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-        const bool taken = ReadPlainNumber(text).has_value();
-        MarkField(edit, !taken);
-        edit->setToolTip(taken ? QString() : Tx(730) + QStringLiteral("1"));
+        MarkField(edit, !ReadPlainNumber(text).has_value());
+        SetMarkHint(edit, QStringLiteral("1"), QString());
     });
     return edit;
+}
+
+void RewordMarkHints(QWidget* page) {
+    for (QLineEdit* edit : page->findChildren<QLineEdit*>())
+        if (IsMarked(edit)) edit->setToolTip(Tx(730) + edit->property(ValueInUseProperty).toString());
 }
 
 void AllowNarrowButtons(QWidget* page) {

@@ -90,6 +90,9 @@ private:
 // The exponent field of a power button: "1" at first, sitting inside the button's caption.
 QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name);
 
+// After a language switch: the hints of the marked fields below `page` in the new language.
+void RewordMarkHints(QWidget* page);
+
 // The style's minimum button width would make the number pages wider than their windows.
 void AllowNarrowButtons(QWidget* page);
 

@@ -260,6 +260,7 @@ void QuaternionPage::BuildArrowKeys() {
 
 // The other captions of this page are formulas or symbols, the same in all languages.
 void QuaternionPage::ApplyTexts() {
+    RewordMarkHints(this);
     toMatrixButton_->setText(Tx(805));
     toMatrixButton_->setToolTip(Tx(807));
     fromMatrixButton_->setText(Tx(806));

@@ -41,6 +41,12 @@ TEST_F(ComplexMarksTest, FieldIsMarkedWhileItsTextIsNotTaken) {
     // The marked "1+1" names the value still in use; a program write of a number clears the mark.
     re->setText(QStringLiteral("1+1"));
     EXPECT_EQ(re->toolTip(), QString::fromStdString(Text(730)) + QStringLiteral("-1000"));
+    // A language switch rewords the standing marks.
+    power->setText(QStringLiteral("x"));
+    LangIndex = 2000;
+    page->ApplyTexts();
+    EXPECT_EQ(re->toolTip(), QString::fromStdString(Text(730)) + QStringLiteral("-1000"));
+    EXPECT_EQ(power->toolTip(), QString::fromStdString(Text(730)) + QStringLiteral("1"));
     Find<QPushButton>(page.get(), "CClear_Button")->click();
     EXPECT_FALSE(re->property("invalid").toBool());
 }

@@ -444,6 +444,15 @@ TEST_F(GeometryPageTest, SphereSizeFieldConvertsWithTheChosenQuantity) {
     EXPECT_EQ(Text("PLE_r1_Edit"), "12,566");
     size->setCurrentIndex(0);
     EXPECT_EQ(Text("PLE_r1_Edit"), "1");
+    // Screen readers hear the centre and the quantity the fields stand for now.
+    EXPECT_EQ(Edit("PLE_a1y_Edit")->accessibleName(), "m1, y");
+    EXPECT_EQ(Edit("PLE_r1_Edit")->accessibleName(), size->itemText(0));
+    size->setCurrentIndex(1);
+    EXPECT_EQ(Edit("PLE_r1_Edit")->accessibleName(), size->itemText(1));
+    SetKind(1, KindPoint);
+    EXPECT_EQ(Edit("PLE_a1y_Edit")->accessibleName(), "a1, y");
+    SetKind(1, KindSphere);
+    size->setCurrentIndex(0);
 
     // The calculation takes the radius from the quantity shown.
     size->setCurrentIndex(2);
