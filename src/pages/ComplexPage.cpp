@@ -249,6 +249,10 @@ void ComplexPage::ApplyTexts() {
         for (int index = 0; index < 4; ++index)
             edits_[n][index]->setAccessibleName(QStringLiteral("Z%1, ").arg(n + 1) + parts[index]);
     powerEdit_->setAccessibleName(QStringLiteral("Power(Z1), ") + Tx(732));
+    // The hint "Z1=konj(Z1)" is a formula in German; the name says it in the user's words.
+    for (int n = 0; n < 3; ++n)
+        findChild<QPushButton*>(QStringLiteral("CZ%1Adj_Button").arg(n + 1))
+            ->setAccessibleName(Tx(751) + QStringLiteral(" Z%1").arg(n + 1));
 }
 
 void ComplexPage::StartUp() {

@@ -272,6 +272,10 @@ void QuaternionPage::ApplyTexts() {
             edits_[n][index]->setAccessibleName(QStringLiteral("q%1, ").arg(n + 1) +
                                                 QLatin1String(parts[index]));
     powerEdit_->setAccessibleName(QStringLiteral("Power(q1), ") + Tx(732));
+    // The hint "q1=konj(q1)" is a formula in German; the name says it in the user's words.
+    for (int n = 0; n < 3; ++n)
+        findChild<QPushButton*>(QStringLiteral("QKonj%1_Button").arg(n + 1))
+            ->setAccessibleName(Tx(751) + QStringLiteral(" q%1").arg(n + 1));
 }
 
 void QuaternionPage::StartUp() {

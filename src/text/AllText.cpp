@@ -281,6 +281,7 @@ constexpr Row kRows[] = {
     {748, {"Drehmatrix um die Achse x", "Rotation matrix about the axis x", "Matriz de rotación alrededor del eje x", "Matrice di rotazione attorno all´asse x", "Matriz de rotação em torno do eixo x"}},
     {749, {"Determinante", "Determinant", "Determinante", "Determinante", "Determinante"}},
     {750, {"Transponieren", "Transpose", "Trasponer", "Trasporre", "Transpor"}},
+    {751, {"Konjugieren", "Conjugate", "Conjugar", "Coniugare", "Conjugar"}},
     {760, {"Ansicht", "View", "Ver", "Visualizza", "Exibir"}},
     {761, {"3D-Skizze", "3D sketch", "Boceto 3D", "Schizzo 3D", "Esboço 3D"}},
     {762, {"Quillon – 3D-Skizze", "Quillon – 3D sketch", "Quillon – Boceto 3D", "Quillon – Schizzo 3D", "Quillon – Esboço 3D"}},

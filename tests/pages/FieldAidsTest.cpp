@@ -51,6 +51,14 @@ TEST_F(ComplexMarksTest, FieldIsMarkedWhileItsTextIsNotTaken) {
     EXPECT_FALSE(re->property("invalid").toBool());
 }
 
+TEST_F(ComplexMarksTest, ConjugateButtonsAreNamedInTheLanguage) {
+    for (const auto& [lang, name] : {std::pair{0, "Konjugieren Z2"}, std::pair{2000, "Conjugar Z2"}}) {
+        LangIndex = lang;
+        page->ApplyTexts();
+        EXPECT_EQ(Find<QPushButton>(page.get(), "CZ2Adj_Button")->accessibleName(), QString::fromUtf8(name));
+    }
+}
+
 // Return in a field runs the page's calculation, and only that.
 TEST_F(GuiTest, EnterCalculatesOnEveryFormulaPage) {
     struct Row {
