@@ -7,7 +7,7 @@
 #include "pages/MatrixReport.h"
 #include "text/AllText.h"
 
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,7 +115,11 @@ TEST_F(MatrixPageTest, EachOperationShowsItsBlocksInTheOrderOfItsFormula) {
         EXPECT_EQ(Edit("Mxy_Edit")->isEnabled(), row.n != 7);
         EXPECT_EQ(Find<QLabel>(page.get(), "Md_Label")->text(), row.dLabel);
     }
-    EXPECT_TRUE(QFontInfo(page->ReportFont()).fixedPitch());
+    // The columns of the report line up: every character it writes is as wide as the others. (Not
+    // QFontInfo::fixedPitch, which some monospaced fonts such as Noto Sans Mono do not claim.)
+    const QFontMetrics metrics(page->ReportFont());
+    for (const QChar c : QStringLiteral("iM0 -,;|"))
+        EXPECT_EQ(metrics.horizontalAdvance(c), metrics.horizontalAdvance(QLatin1Char('x'))) << c.toLatin1();
 }
 
 struct OperationCase {
