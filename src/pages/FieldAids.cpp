@@ -68,6 +68,13 @@ bool EnterKeyRunner::eventFilter(QObject* watched, QEvent* event) {
 void MarkField(QLineEdit* edit, bool invalid) {
     if (IsMarked(edit) == invalid) return;
     edit->setProperty(InvalidProperty, invalid);
+    // The rule is installed on the first mark, not with the field: a widget with a style sheet of its
+    // own is polished through the style-sheet machinery, which would cost every start for fields that
+    // are never marked. Once there, the rule stays; it matches only while the property is true.
+    if (edit->styleSheet().isEmpty()) {
+        edit->setStyleSheet(QLatin1String(FieldMarkRule));
+        return;
+    }
     // A style sheet looks at dynamic properties only when the widget is polished again.
     edit->style()->unpolish(edit);
     edit->style()->polish(edit);
@@ -76,10 +83,6 @@ void MarkField(QLineEdit* edit, bool invalid) {
 
 bool IsMarked(const QLineEdit* edit) {
     return edit->property(InvalidProperty).toBool();
-}
-
-void UseFieldMarks(QWidget* root) {
-    root->setStyleSheet(QLatin1String(FieldMarkRule));
 }
 
 void MakeFieldsReadable(QWidget* page) {

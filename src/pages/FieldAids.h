@@ -29,12 +29,10 @@ private:
     QHash<QObject*, QAbstractButton*> buttons_;
 };
 
-// Sets the edit's dynamic property `invalid` (its text is not taken) and restyles the edit when it
-// changes; the look of a marked edit comes from the one rule that UseFieldMarks installs.
+// Sets the edit's dynamic property `invalid` (its text is not taken); a marked edit's frame and text are
+// drawn red by a style rule the edit gets when it is first marked.
 void MarkField(QLineEdit* edit, bool invalid);
 bool IsMarked(const QLineEdit* edit);
-// Gives the edits below `root` the rule that draws a marked edit's frame and text in red.
-void UseFieldMarks(QWidget* root);
 
 // For every edit below `page`: a text the program writes shows its beginning (a sign and the leading
 // digits, not the exponent's tail), and where the text is wider than the edit and the edit has no hint

@@ -153,7 +153,6 @@ QLineEdit* AddExponentEdit(QPushButton* powerButton, const QString& name) {
     auto* edit = new QLineEdit(QStringLiteral("1"), powerButton);
     edit->setObjectName(name);
     new CaptionEdit(powerButton, edit);
-    UseFieldMarks(edit);
     // The power falls back to 1 on a text that is not a number; the mark and the hint say so.
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
         MarkField(edit, !ReadPlainNumber(text).has_value());

@@ -1,7 +1,5 @@
 #include "pages/NumberPage.h"
 
-#include "pages/FieldAids.h"
-
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +11,6 @@ namespace quillon {
 QLineEdit* NumberPage::AddNumberField(QWidget* parent, const QString& name, std::function<void()> changed) {
     auto* edit = new QLineEdit(QStringLiteral("0"), parent);
     edit->setObjectName(name);
-    UseFieldMarks(edit);
     if (changed) connect(edit, &QLineEdit::textChanged, this, Guarded(std::move(changed)));
     return edit;
 }
