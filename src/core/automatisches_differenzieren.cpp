@@ -90,7 +90,52 @@ TDual DualDiv(const TDual& a, const TDual& b) {
     return {r, derivative};
 }
 
+namespace {
+
+// Beyond this the exponent is left to exp and ln: a larger one with a result in range needs a base so
+// close to 1 that the squarings would gain nothing.
+constexpr Extended MaxSquaringExponent = 65536;
+// Results this close to either end of the range are left to exp and ln as well, so that whether they
+// overflow or underflow is decided exactly as for every other power.
+constexpr Extended SmallestSquared = 0x1p-16300L;
+constexpr Extended LargestSquared = 0x1p16300L;
+
+// u^n and u^(n-1) by repeated squaring, n != 0 an integer of at most MaxSquaringExponent in magnitude;
+// false where either result does not lie safely inside the range (also for a NaN or infinite u).
+bool SquaredPowers(Extended u, long n, Extended& power, Extended& below) {
+    unsigned long m = static_cast<unsigned long>(n < 0 ? -(n - 1) : n - 1); // |n - 1|
+    Extended result = 1;
+    Extended base = u;
+    while (m != 0) {
+        if (m & 1) result *= base;
+        m >>= 1;
+        if (m != 0) base *= base;
+    }
+    below = n < 1 ? 1 / result : result;
+    power = below * u;
+    const Extended magnitude = std::fabs(below) < std::fabs(power) ? std::fabs(power) : std::fabs(below);
+    const Extended least = std::fabs(below) < std::fabs(power) ? std::fabs(below) : std::fabs(power);
+    return magnitude <= LargestSquared && least >= SmallestSquared;
+}
+
+} // namespace
+
 TDual DualPower(const TDual& a, const TDual& b) {
+    // A constant integral exponent: u^v by repeated squaring, exact where exp and ln only come close,
+    // with the derivative v u^(v-1) u'. The base must still be positive, as for exp(v ln u): a
+    // negative base is an invalid operation, a zero base a division by zero, whatever the exponent.
+    const Extended v = b.value;
+    if (b.derivative == 0 && std::fabs(v) <= MaxSquaringExponent && std::trunc(v) == v) {
+        const Extended u = a.value;
+        if (u < 0) Raise(FloatErrorKind::InvalidOperation);
+        if (u == 0) Raise(FloatErrorKind::DivisionByZero);
+        Extended power, below;
+        if (v != 0 && SquaredPowers(u, static_cast<long>(v), power, below)) {
+            const Extended derivative = v * below * a.derivative;
+            Check(derivative);
+            return {power, derivative};
+        }
+    }
     return DualExp(DualMul(DualLn(a), b));
 }
 
