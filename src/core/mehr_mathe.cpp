@@ -18,6 +18,8 @@ constexpr Extended HalfPi2 = 0x8c234c4c662p-87L;
 constexpr Extended HalfPi3 = 0x8b80dc1cd129024ep-151L;
 constexpr Extended TwoOverPi = 0xa2f9836e4e44152ap-64L;
 constexpr Extended ReductionLimit = 1048576; // 2^20
+// Arguments up to this need no reduction at all.
+constexpr Extended QuarterPi = Pi / 4;
 
 } // namespace
 
@@ -86,6 +88,12 @@ Extended Tanh(Extended x) {
 
 void SinCos(Extended x, Extended& sinX, Extended& cosX) {
     const Extended a = std::fabs(x);
+    if (a <= QuarterPi) {
+        // Already reduced: the library evaluates its kernels directly. Adding 0 turns -0 into +0, as
+        // the reduction below does.
+        ::sincosl(x + 0, &sinX, &cosX);
+        return;
+    }
     // Infinity is not a large angle: it goes on to the library, which calls it an invalid operation.
     if (a >= TrigLimit && a != std::numeric_limits<Extended>::infinity()) {
         sinX = 0;
