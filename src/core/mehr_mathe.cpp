@@ -86,12 +86,25 @@ Extended Tanh(Extended x) {
     return (d - 1) / (d + 1);
 }
 
+namespace {
+
+// Sine and cosine of an argument already within [-pi/4, pi/4]. There the FPU's instruction needs no
+// reduction of its own (whose 66-bit pi is what makes it inexact further out) and is within 0.56 ulp
+// like the library's 0.53, at less than half the time. Adding 0 turns -0 into +0, as a reduction does.
+void ReducedSinCos(Extended x, Extended& sinX, Extended& cosX) {
+#if defined(__x86_64__) || defined(__i386__)
+    asm("fsincos" : "=t"(cosX), "=u"(sinX) : "0"(x + 0));
+#else
+    ::sincosl(x + 0, &sinX, &cosX);
+#endif
+}
+
+} // namespace
+
 void SinCos(Extended x, Extended& sinX, Extended& cosX) {
     const Extended a = std::fabs(x);
     if (a <= QuarterPi) {
-        // Already reduced: the library evaluates its kernels directly. Adding 0 turns -0 into +0, as
-        // the reduction below does.
-        ::sincosl(x + 0, &sinX, &cosX);
+        ReducedSinCos(x, sinX, cosX);
         return;
     }
     // Infinity is not a large angle: it goes on to the library, which calls it an invalid operation.
@@ -112,7 +125,10 @@ void SinCos(Extended x, Extended& sinX, Extended& cosX) {
 #endif
         const Extended r = ((x - k * HalfPi1) - k * HalfPi2) - k * HalfPi3;
         Extended s, c;
-        ::sincosl(r, &s, &c);
+        if (std::fabs(r) <= QuarterPi)
+            ReducedSinCos(r, s, c);
+        else
+            ::sincosl(r, &s, &c); // a hair beyond pi/4 by the rounding of k
         switch (static_cast<long>(k) & 3) {
         case 0:
             sinX = s;
