@@ -6,44 +6,18 @@
 #include <cmath>
 
 namespace quillon {
-namespace {
 
-// Events are recognised by their results, step by step, which needs no access to the FPU's flags and
-// cannot be upset by the compiler moving arithmetic around a flag test. With finite operands, and
-// everything on the stack of a calculation is finite because each step is checked, a step raised an
-// event exactly when its result is not finite: invalid operations give NaN, overflows and divisions
-// by zero give infinities. Each step is checked before its result is used, so the first event decides
-// the kind, as with a trapping FPU. Events hidden inside a step (an overflowing intermediate whose
-// result is finite again) are tested explicitly where they can happen.
-
-[[noreturn, gnu::cold, gnu::noinline]] void Raise(FloatErrorKind kind) {
+void dual_detail::Raise(FloatErrorKind kind) {
     // The failed step's flags are of no further use; leave them clear as CheckFloatFlags does.
     ClearFloatFlags();
     throw FloatError(kind);
 }
 
-inline bool Finite(Extended v) {
-    return __builtin_isfinite(v);
-}
+namespace {
 
-// A product, sum or function value: NaN is an invalid operation, infinity an overflow.
-inline void Check(Extended v) {
-    if (__builtin_expect(!Finite(v), 0))
-        Raise(v != v ? FloatErrorKind::InvalidOperation : FloatErrorKind::Overflow);
-}
-
-inline void Check(Extended a, Extended b) {
-    Check(a);
-    Check(b);
-}
-
-// A quotient: 0/0 is invalid, x/0 a division by zero, anything else infinite an overflow.
-inline void CheckQuotient(Extended q, Extended divisor) {
-    if (__builtin_expect(!Finite(q), 0))
-        Raise(q != q         ? FloatErrorKind::InvalidOperation
-              : divisor == 0 ? FloatErrorKind::DivisionByZero
-                             : FloatErrorKind::Overflow);
-}
+using dual_detail::Check;
+using dual_detail::CheckQuotient;
+using dual_detail::Raise;
 
 // The exponential first multiplies its argument by log2 e, which overflows for arguments beyond about
 // -8.2e4931 although the exponential itself is then 0.
@@ -58,37 +32,6 @@ TDual RootOf(const TDual& radicand) {
 }
 
 } // namespace
-
-TDual DualAdd(const TDual& a, const TDual& b) {
-    const TDual r{a.value + b.value, a.derivative + b.derivative};
-    Check(r.value, r.derivative);
-    return r;
-}
-
-TDual DualSub(const TDual& a, const TDual& b) {
-    const TDual r{a.value - b.value, a.derivative - b.derivative};
-    Check(r.value, r.derivative);
-    return r;
-}
-
-TDual DualMul(const TDual& a, const TDual& b) {
-    const Extended value = a.value * b.value;
-    Check(value);
-    const Extended p = a.value * b.derivative;
-    const Extended q = a.derivative * b.value;
-    Check(p, q); // before the sum, where two overflows could cancel into an invalid operation
-    const Extended derivative = p + q;
-    Check(derivative);
-    return {value, derivative};
-}
-
-TDual DualDiv(const TDual& a, const TDual& b) {
-    const Extended r = a.value / b.value;
-    CheckQuotient(r, b.value);
-    const Extended derivative = (a.derivative - r * b.derivative) / b.value;
-    Check(derivative);
-    return {r, derivative};
-}
 
 namespace {
 
@@ -125,12 +68,15 @@ TDual DualPower(const TDual& a, const TDual& b) {
     // with the derivative v u^(v-1) u'. The base must still be positive, as for exp(v ln u): a
     // negative base is an invalid operation, a zero base a division by zero, whatever the exponent.
     const Extended v = b.value;
-    if (b.derivative == 0 && std::fabs(v) <= MaxSquaringExponent && std::trunc(v) == v) {
+    // Through double, whose conversion to an integer needs no change of the FPU's rounding mode; a
+    // v that is not integral is found out by the comparison with the integer, however it rounded.
+    const long n = std::fabs(v) <= MaxSquaringExponent ? static_cast<long>(static_cast<double>(v)) : 0;
+    if (b.derivative == 0 && n != 0 && static_cast<Extended>(n) == v) {
         const Extended u = a.value;
         if (u < 0) Raise(FloatErrorKind::InvalidOperation);
         if (u == 0) Raise(FloatErrorKind::DivisionByZero);
         Extended power, below;
-        if (v != 0 && SquaredPowers(u, static_cast<long>(v), power, below)) {
+        if (SquaredPowers(u, n, power, below)) {
             const Extended derivative = v * below * a.derivative;
             Check(derivative);
             return {power, derivative};

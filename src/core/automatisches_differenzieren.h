@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FloatError.h"
 #include "core/Globals.h"
 
 // Forward-mode automatic differentiation: every operand of a formula carries its value and its first
@@ -27,10 +28,71 @@ inline TDual DualCopy(const TDual& a) {
     return a;
 }
 
-TDual DualAdd(const TDual& a, const TDual& b);
-TDual DualSub(const TDual& a, const TDual& b);
-TDual DualMul(const TDual& a, const TDual& b);
-TDual DualDiv(const TDual& a, const TDual& b);
+// The four operations are defined here so that the formula's evaluation loop inlines them; most
+// formulas are little else.
+namespace dual_detail {
+
+// Events are recognised by their results, step by step, which needs no access to the FPU's flags and
+// cannot be upset by the compiler moving arithmetic around a flag test. With finite operands, and
+// everything on the stack of a calculation is finite because each step is checked, a step raised an
+// event exactly when its result is not finite: invalid operations give NaN, overflows and divisions
+// by zero give infinities. Each step is checked before its result is used, so the first event decides
+// the kind, as with a trapping FPU. Events hidden inside a step (an overflowing intermediate whose
+// result is finite again) are tested explicitly where they can happen.
+[[noreturn, gnu::cold, gnu::noinline]] void Raise(FloatErrorKind kind);
+
+// A product, sum or function value: NaN is an invalid operation, infinity an overflow.
+inline void Check(Extended v) {
+    if (__builtin_expect(!__builtin_isfinite(v), 0))
+        Raise(v != v ? FloatErrorKind::InvalidOperation : FloatErrorKind::Overflow);
+}
+
+inline void Check(Extended a, Extended b) {
+    Check(a);
+    Check(b);
+}
+
+// A quotient: 0/0 is invalid, x/0 a division by zero, anything else infinite an overflow.
+inline void CheckQuotient(Extended q, Extended divisor) {
+    if (__builtin_expect(!__builtin_isfinite(q), 0))
+        Raise(q != q         ? FloatErrorKind::InvalidOperation
+              : divisor == 0 ? FloatErrorKind::DivisionByZero
+                             : FloatErrorKind::Overflow);
+}
+
+} // namespace dual_detail
+
+inline TDual DualAdd(const TDual& a, const TDual& b) {
+    const TDual r{a.value + b.value, a.derivative + b.derivative};
+    dual_detail::Check(r.value, r.derivative);
+    return r;
+}
+
+inline TDual DualSub(const TDual& a, const TDual& b) {
+    const TDual r{a.value - b.value, a.derivative - b.derivative};
+    dual_detail::Check(r.value, r.derivative);
+    return r;
+}
+
+inline TDual DualMul(const TDual& a, const TDual& b) {
+    const Extended value = a.value * b.value;
+    dual_detail::Check(value);
+    const Extended p = a.value * b.derivative;
+    const Extended q = a.derivative * b.value;
+    dual_detail::Check(p, q); // before the sum, where two overflows could cancel into an invalid operation
+    const Extended derivative = p + q;
+    dual_detail::Check(derivative);
+    return {value, derivative};
+}
+
+inline TDual DualDiv(const TDual& a, const TDual& b) {
+    const Extended r = a.value / b.value;
+    dual_detail::CheckQuotient(r, b.value);
+    const Extended derivative = (a.derivative - r * b.derivative) / b.value;
+    dual_detail::Check(derivative);
+    return {r, derivative};
+}
+
 // Always exp(b ln a): a negative base is an invalid operation, a zero base a division by zero.
 TDual DualPower(const TDual& a, const TDual& b);
 
