@@ -2,9 +2,12 @@
 
 #include "core/FloatError.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <string_view>
 
@@ -79,23 +82,119 @@ constexpr FunctionName FunctionNames[] = {
     {"1t4h", 5, 'v'},       // tanh
 };
 
-const FunctionName* FindFunction(std::string_view atom) {
-    for (const FunctionName& name : FunctionNames) {
-        bool matches = true;
-        for (const char* t = name.tested; *t != '\0' && matches; t += 2) {
-            const std::size_t position = static_cast<std::size_t>(t[0] - '1');
-            matches = position < atom.size() && atom[position] == t[1];
+constexpr std::size_t NameCount = sizeof FunctionNames / sizeof FunctionNames[0];
+
+// Each name's tested characters as one mask and pattern over the atom's first eight characters, so
+// that a name is tried with one comparison. The names that can match an atom all begin with its first
+// letter, which they test first; the search tries only that letter's names, in the table's order.
+struct NamePattern {
+    std::uint64_t mask, bits;
+};
+struct LetterRange {
+    unsigned char begin, end;
+};
+
+constexpr auto NamePatterns = [] {
+    std::array<NamePattern, NameCount> patterns{};
+    for (std::size_t i = 0; i < NameCount; ++i) {
+        for (const char* t = FunctionNames[i].tested; *t != '\0'; t += 2) {
+            const int shift = 8 * (t[0] - '1');
+            patterns[i].mask |= std::uint64_t{0xFF} << shift;
+            patterns[i].bits |= std::uint64_t{static_cast<unsigned char>(t[1])} << shift;
         }
-        if (matches) return &name;
     }
+    return patterns;
+}();
+
+constexpr auto NamesByFirstLetter = [] {
+    std::array<LetterRange, 26> ranges{};
+    for (std::size_t i = 0; i < NameCount; ++i) {
+        LetterRange& r = ranges[static_cast<std::size_t>(FunctionNames[i].tested[1] - 'a')];
+        if (r.begin == r.end) r.begin = static_cast<unsigned char>(i);
+        r.end = static_cast<unsigned char>(i + 1);
+    }
+    return ranges;
+}();
+
+constexpr bool NamesFitThePatterns() {
+    for (std::size_t i = 0; i < NameCount; ++i) {
+        const char* t = FunctionNames[i].tested;
+        if (t[0] != '1' || t[1] < 'a' || t[1] > 'z') return false;
+        if (i > 0 && t[1] < FunctionNames[i - 1].tested[1]) return false;
+        for (; *t != '\0'; t += 2)
+            if (t[0] < '1' || t[0] > '8') return false;
+    }
+    return true;
+}
+static_assert(NamesFitThePatterns(), "names test their first letter first, grouped, within 8 characters");
+
+const FunctionName* FindFunction(std::string_view atom) {
+    const char first = atom[0];
+    if (first < 'a' || first > 'z') return nullptr;
+    // Characters past the atom's end read as 0, which no name tests for.
+    std::uint64_t word = 0;
+    const std::size_t known = std::min<std::size_t>(atom.size(), 8);
+    for (std::size_t i = 0; i < known; ++i)
+        word |= std::uint64_t{static_cast<unsigned char>(atom[i])} << (8 * i);
+    const LetterRange range = NamesByFirstLetter[static_cast<std::size_t>(first - 'a')];
+    for (unsigned i = range.begin; i < range.end; ++i)
+        if ((word & NamePatterns[i].mask) == NamePatterns[i].bits) return &FunctionNames[i];
     return nullptr;
 }
+
+// The code grows in a buffer on the stack, so translating a formula allocates nothing but the
+// returned string, and that only for a code too long for the string's own small buffer.
+class CodeBuffer {
+public:
+    CodeBuffer() = default;
+    CodeBuffer(const CodeBuffer&) = delete;
+    CodeBuffer& operator=(const CodeBuffer&) = delete;
+
+    void Append(char c) {
+        if (size_ == capacity_) Grow(1);
+        data_[size_++] = c;
+    }
+    void Append(std::string_view s) {
+        if (capacity_ - size_ < s.size()) Grow(s.size());
+        std::memcpy(data_ + size_, s.data(), s.size());
+        size_ += s.size();
+    }
+    std::string Text() const {
+        return std::string(data_, size_);
+    }
+    void Clear() {
+        size_ = 0;
+    }
+    // Room for `count` more characters, to be written directly and then kept with Keep.
+    char* Room(std::size_t count) {
+        if (capacity_ - size_ < count) Grow(count);
+        return data_ + size_;
+    }
+    void Keep(const char* end) {
+        size_ = static_cast<std::size_t>(end - data_);
+    }
+
+private:
+    void Grow(std::size_t more) {
+        const bool wasSmall = data_ == small_;
+        heap_.resize(std::max(2 * capacity_, size_ + more));
+        if (wasSmall) std::memcpy(heap_.data(), small_, size_);
+        data_ = heap_.data();
+        capacity_ = heap_.size();
+    }
+
+    char small_[1024];
+    std::string heap_;
+    char* data_ = small_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = sizeof small_;
+};
 
 // Writes the postfix code of a normalised, blank-free text straight into one string. Each level
 // scans its part of the text once; no substring is copied.
 class Translator {
 public:
-    Translator(std::string& code, bool hasMark) : code_(code), hasMark_(hasMark) {}
+    Translator(CodeBuffer& code, bool hasMark) : code_(code), hasMark_(hasMark) {}
 
     // below: operands already on the stack under this part's result when it runs. balanced: the
     // brackets of s pair up, so it may be scanned from either end.
@@ -116,9 +215,9 @@ public:
             // A leading sign applies to the whole rest: -x^2 is -(x^2).
             if (s[0] == '-') {
                 Push(below);
-                code_ += "#-1#";
+                code_.Append("#-1#");
                 Translate(s.substr(1), below + 1, level + 1, balanced);
-                code_ += '*';
+                code_.Append('*');
             } else {
                 Translate(s.substr(1), below, level + 1, balanced);
             }
@@ -126,7 +225,7 @@ public:
             // The code of L op R is R's code, then L's, then op: when op runs, L is on top.
             Translate(s.substr(split + 1), below, level + 1, balanced);
             Translate(s.substr(0, split), below + 1, level + 1, balanced);
-            code_ += s[split];
+            code_.Append(s[split]);
         }
     }
 
@@ -218,15 +317,15 @@ private:
             // A "#" would end the literal early and turn the rest into code.
             if (hasMark_ && s.find(LiteralMark) != std::string_view::npos)
                 throw ConversionError(std::string(s));
-            code_ += LiteralMark;
-            code_ += s;
-            code_ += LiteralMark;
+            code_.Append(LiteralMark);
+            code_.Append(s);
+            code_.Append(LiteralMark);
         } else if (first == 'x') {
             Push(below);
-            code_ += VariableCode;
+            code_.Append(VariableCode);
         } else if (first == 'p') {
             Push(below);
-            code_ += PiCode;
+            code_.Append(PiCode);
         } else if (const FunctionName* name = FindFunction(s)) {
             const std::size_t prefix = static_cast<std::size_t>(name->prefix);
             if (s.size() <= prefix) throw FormulaError(FormulaErrorKind::MissingArgument, Shown(s));
@@ -237,7 +336,7 @@ private:
             const std::string_view argument = s.substr(prefix, s.size() - prefix - 1);
             if (argument.empty()) throw FormulaError(FormulaErrorKind::MissingArgument, Shown(s));
             Translate(argument, below, level + 1, IsBalanced(argument));
-            code_ += name->code;
+            code_.Append(name->code);
         } else if (first == '(' || first == ')') {
             if (IsBalanced(s))
                 throw FormulaError(FormulaErrorKind::MissingOperator, Shown(s));
@@ -261,8 +360,211 @@ private:
             throw FormulaError(FormulaErrorKind::TooManyOperands);
     }
 
-    std::string& code_;
+    CodeBuffer& code_;
     bool hasMark_; // whether the text contains a "#" at all
+};
+
+// Plain formulas, the most common, in one pass with the usual precedences: the same code as the
+// Translator's, which splits each part at its last sum, else its last product, else its first power,
+// at several times the cost. Anything that is not plain (exponent literals, a sign after an operator,
+// unknown or misspelt names, juxtaposed operands, limits the Translator enforces) is left to the
+// Translator, from the beginning, so that its results and its errors stay exactly as they are.
+class QuickTranslator {
+public:
+    static constexpr std::size_t MaxLength = 200;
+
+    explicit QuickTranslator(CodeBuffer& code) : code_(code) {}
+
+    // False, with nothing kept, for a text that is not plain; s is balanced and at most MaxLength long.
+    bool Translate(std::string_view s) {
+        s_ = s.data();
+        n_ = s.size();
+        const int root = Sum();
+        if (root < 0 || i_ != n_) return false;
+        // A sign writes the most code per character of text: five.
+        out_ = code_.Room(5 * n_ + 2);
+        int depth = 0;
+        if (!Emit(root, depth)) return false;
+        code_.Keep(out_);
+        return true;
+    }
+
+private:
+    enum class Kind : unsigned char { Literal, Variable, Pi, Negated, Function, Operation };
+    struct Node {
+        Kind kind;
+        char code;               // the function's or operation's code
+        unsigned short a, b;     // operands (left, right), or the literal's start and length
+    };
+    // Every character makes at most one node and a sign two.
+    static constexpr std::size_t MaxNodes = 2 * MaxLength + 2;
+    // Operators, signs and functions, each one level of the Translator's recursion: below its limit,
+    // it cannot refuse the text as too deep.
+    static constexpr int MaxWeight = MaxNesting / 2;
+    static constexpr int Fail = -1;
+
+    int Add(Kind kind, char code, std::size_t a, std::size_t b) {
+        nodes_[count_] = {kind, code, static_cast<unsigned short>(a), static_cast<unsigned short>(b)};
+        return count_++;
+    }
+
+    bool Weigh() {
+        return ++weight_ <= MaxWeight;
+    }
+
+    bool At(char c) const {
+        return i_ < n_ && s_[i_] == c;
+    }
+
+    // What may follow an operand: an operator, a closing bracket or the end.
+    bool Follows() const {
+        return i_ == n_ || IsOperator(s_[i_]) || s_[i_] == ')';
+    }
+
+    // A sign applies to the first term only: -a*b+c is (-(a*b))+c.
+    int Sum() {
+        char sign = 0;
+        if (At('+') || At('-')) {
+            sign = s_[i_++];
+            if (!Weigh()) return Fail;
+        }
+        int left = Term();
+        if (left < 0) return Fail;
+        if (sign == '-') left = Add(Kind::Negated, 0, static_cast<std::size_t>(left), 0);
+        while (At('+') || At('-')) {
+            const char op = s_[i_++];
+            if (!Weigh()) return Fail;
+            const int right = Term();
+            if (right < 0) return Fail;
+            left = Add(Kind::Operation, op, static_cast<std::size_t>(left), static_cast<std::size_t>(right));
+        }
+        return left;
+    }
+
+    int Term() {
+        int left = Power();
+        if (left < 0) return Fail;
+        while (At('*') || At('/')) {
+            const char op = s_[i_++];
+            if (!Weigh()) return Fail;
+            const int right = Power();
+            if (right < 0) return Fail;
+            left = Add(Kind::Operation, op, static_cast<std::size_t>(left), static_cast<std::size_t>(right));
+        }
+        return left;
+    }
+
+    int Power() {
+        const int base = Primary();
+        if (base < 0 || !At('^')) return base;
+        ++i_;
+        if (!Weigh()) return Fail;
+        const int exponent = Power();
+        if (exponent < 0) return Fail;
+        return Add(Kind::Operation, '^', static_cast<std::size_t>(base), static_cast<std::size_t>(exponent));
+    }
+
+    int Primary() {
+        if (i_ == n_) return Fail;
+        const std::size_t start = i_;
+        const char c = s_[i_];
+        int node = Fail;
+        if (IsDigit(c) || c == ',') {
+            while (i_ < n_ && (IsDigit(s_[i_]) || s_[i_] == ','))
+                ++i_;
+            node = Add(Kind::Literal, 0, start, i_ - start);
+        } else if (c == 'x') {
+            ++i_;
+            node = Add(Kind::Variable, 0, 0, 0);
+        } else if (c == 'p') {
+            ++i_;
+            if (At('i')) ++i_;
+            node = Add(Kind::Pi, 0, 0, 0);
+        } else if (c == '(') {
+            ++i_;
+            node = Sum();
+            if (node < 0 || !At(')')) return Fail;
+            ++i_;
+        } else if (c >= 'a' && c <= 'z') {
+            node = Function();
+        }
+        return node >= 0 && Follows() ? node : Fail;
+    }
+
+    // A name and its bracketed argument, taken only when the Translator would read the same name with
+    // the same argument.
+    int Function() {
+        const std::size_t start = i_;
+        while (i_ < n_ && s_[i_] >= 'a' && s_[i_] <= 'z')
+            ++i_;
+        if (!At('(')) return Fail;
+        const std::size_t open = i_;
+        std::size_t close = open;
+        for (int depth = 0;; ++close) {
+            if (s_[close] == '(') ++depth;
+            if (s_[close] == ')' && --depth == 0) break;
+        }
+        const FunctionName* name = FindFunction(std::string_view(s_ + start, close + 1 - start));
+        if (name == nullptr || static_cast<std::size_t>(name->prefix) != open + 1 - start || close == open + 1)
+            return Fail;
+        if (!Weigh()) return Fail;
+        i_ = open + 1;
+        const int argument = Sum();
+        if (argument < 0 || i_ != close) return Fail;
+        ++i_;
+        return Add(Kind::Function, name->code, static_cast<std::size_t>(argument), 0);
+    }
+
+    // The code of L op R is R's code, then L's, then op, as the Translator writes it. depth: the
+    // operands on the stack when the node's code runs; the Translator refuses a formula that needs more
+    // than the stack holds.
+    bool Emit(int index, int& depth) {
+        const Node& node = nodes_[static_cast<std::size_t>(index)];
+        switch (node.kind) {
+        case Kind::Literal:
+        case Kind::Variable:
+        case Kind::Pi:
+        case Kind::Negated:
+            if (depth >= MaxStack) return false;
+            ++depth;
+            if (node.kind == Kind::Literal) {
+                *out_++ = LiteralMark;
+                for (std::size_t k = node.a; k < std::size_t{node.a} + node.b; ++k)
+                    *out_++ = s_[k];
+                *out_++ = LiteralMark;
+            } else if (node.kind == Kind::Variable) {
+                *out_++ = VariableCode;
+            } else if (node.kind == Kind::Pi) {
+                *out_++ = PiCode;
+            } else {
+                for (const char c : {LiteralMark, '-', '1', LiteralMark})
+                    *out_++ = c;
+                if (!Emit(node.a, depth)) return false;
+                *out_++ = '*';
+                --depth;
+            }
+            return true;
+        case Kind::Function:
+            if (!Emit(node.a, depth)) return false;
+            *out_++ = node.code;
+            return true;
+        case Kind::Operation:
+            if (!Emit(node.b, depth) || !Emit(node.a, depth)) return false;
+            *out_++ = node.code;
+            --depth;
+            return true;
+        }
+        return false;
+    }
+
+    CodeBuffer& code_;
+    char* out_ = nullptr;
+    const char* s_ = nullptr;
+    std::size_t n_ = 0;
+    std::size_t i_ = 0;
+    int weight_ = 0;
+    int count_ = 0;
+    Node nodes_[MaxNodes];
 };
 
 // Literals are converted independently of the C locale (the GUI toolkit sets it from the environment).
@@ -403,15 +705,43 @@ std::string TranslateFormula(const std::string& text) {
     }
     if (n == 0) throw FormulaError(FormulaErrorKind::Empty);
 
-    std::string code;
-    code.reserve(2 * n + 8);
-    Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
-    return code;
+    CodeBuffer code;
+    const bool plain = balanced && depth == 0 && !hasMark;
+    if (!(plain && n <= QuickTranslator::MaxLength && QuickTranslator(code).Translate(std::string_view(s, n))))
+        Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
+    return code.Text();
+}
+
+std::string TranslateFormulaByScanning(const std::string& text) {
+    std::string s;
+    int depth = 0;
+    bool balanced = true;
+    for (const char original : text) {
+        if (original == ' ') continue;
+        const char c = Normalized(original);
+        if (c == '(') ++depth;
+        if (c == ')' && --depth < 0) balanced = false;
+        s += c;
+    }
+    CodeBuffer code;
+    Translator(code, s.find(LiteralMark) != std::string::npos)
+        .Translate(s, 0, 0, balanced && depth == 0);
+    return code.Text();
 }
 
 TDual RunCode(const std::string& code, Extended x) {
-    TDual stack[MaxStack];
-    int size = 0;
+    // The top operand lives apart from the rest, so that an operation reads the result of the one
+    // before from registers instead of from a just-written stack slot: the FPU's 80-bit stores cannot
+    // be forwarded to the loads that follow them.
+    TDual below[MaxStack];
+    TDual top{};
+    int size = 0; // operands, the top one included
+    const auto push = [&](const TDual& operand) {
+        if (size == MaxStack) MalformedCode();
+        if (size > 0) below[size - 1] = top;
+        top = operand;
+        ++size;
+    };
 
     const char* p = code.data();
     const char* const end = p + code.size();
@@ -425,8 +755,7 @@ TDual RunCode(const std::string& code, Extended x) {
             while (digit < end && IsDigit(*digit) && digit - p < 19)
                 whole = whole * 10 + static_cast<unsigned>(*digit++ - '0');
             if (digit != p && digit < end && *digit == LiteralMark) {
-                if (size == MaxStack) MalformedCode();
-                stack[size++] = MakeConstant(static_cast<Extended>(whole));
+                push(MakeConstant(static_cast<Extended>(whole)));
                 p = digit + 1;
                 break;
             }
@@ -434,19 +763,15 @@ TDual RunCode(const std::string& code, Extended x) {
             while (close < end && *close != LiteralMark)
                 ++close;
             if (close == end) MalformedCode();
-            if (size == MaxStack) MalformedCode();
-            stack[size++] =
-                MakeConstant(ConvertLiteral(std::string_view(p, static_cast<std::size_t>(close - p))));
+            push(MakeConstant(ConvertLiteral(std::string_view(p, static_cast<std::size_t>(close - p)))));
             p = close + 1;
             break;
         }
         case VariableCode:
-            if (size == MaxStack) MalformedCode();
-            stack[size++] = MakeVariable(x);
+            push(MakeVariable(x));
             break;
         case PiCode:
-            if (size == MaxStack) MalformedCode();
-            stack[size++] = MakeConstant(Pi);
+            push(MakeConstant(Pi));
             break;
         case '+':
         case '-':
@@ -454,41 +779,38 @@ TDual RunCode(const std::string& code, Extended x) {
         case '/':
         case '^': {
             if (size < 2) MalformedCode();
-            const TDual& top = stack[size - 1];
-            const TDual& next = stack[size - 2];
-            TDual scratch;
+            const TDual& next = below[size - 2];
             switch (c) {
             case '+':
-                scratch = DualAdd(top, next);
+                top = DualAdd(top, next);
                 break;
             case '-':
-                scratch = DualSub(top, next);
+                top = DualSub(top, next);
                 break;
             case '*':
-                scratch = DualMul(top, next);
+                top = DualMul(top, next);
                 break;
             case '/':
-                scratch = DualDiv(top, next);
+                top = DualDiv(top, next);
                 break;
             default:
-                scratch = DualPower(top, next);
+                top = DualPower(top, next);
                 break;
             }
             --size;
-            stack[size - 1] = scratch;
             break;
         }
         default:
             if (c >= 'a' && c <= 'v') {
                 if (size < 1) MalformedCode();
-                stack[size - 1] = Functions[c - 'a'](stack[size - 1]);
+                top = Functions[c - 'a'](top);
             }
             break;
         }
     }
     // A well-formed code leaves exactly its result; anything else was not made by the translator.
     if (size != 1) MalformedCode();
-    return stack[0];
+    return top;
 }
 
 } // namespace quillon

@@ -15,6 +15,10 @@ std::string NormalizeFormula(const std::string& text);
 // The postfix code of a formula. Throws FormulaError for a text it cannot take.
 std::string TranslateFormula(const std::string& text);
 
+// The same translation by the general translator alone, which plain formulas bypass: only for
+// checking the two against each other. Does not check the text's length, depth or emptiness.
+std::string TranslateFormulaByScanning(const std::string& text);
+
 // Runs a code made by TranslateFormula at the variable's value x: the formula's value and derivative.
 // Throws ConversionError for a literal that is no number, FloatError at the first floating-point
 // event, FormulaError for a code that is not well formed.

@@ -8,6 +8,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace quillon {
@@ -29,6 +30,46 @@ TEST(FormelparserTest, TranslatesIntoPostfixCode) {
         EXPECT_EQ(TranslateFormula(row.text), row.code);
     }
     EXPECT_EQ(NormalizeFormula("A.B[C]+é"), "a,b(c)+é");
+}
+
+// Plain formulas take a one-pass shortcut; on any text it must give the general translator's code, or
+// leave the text to it and so its error.
+TEST(FormelparserTest, TheShortcutForPlainFormulasAgreesWithTheGeneralTranslator) {
+    const char* const pieces[] = {"1", "23", "4,5", ",5", "1e-3", "2e", "x", "pi", "p", "pie", "xy", "+", "-", "*", "/",
+                                  "^", "(", ")", "[", "]", "sin(", "cxs(", "sqrt(", "ln(", "e(", "abc(", "arccot(",
+                                  "sinus(", "q(", "#", " ", "é", "-1", "2^-", "((", "))"};
+    const auto outcome = [](std::string (*translate)(const std::string&), const std::string& text) {
+        try {
+            return translate(text);
+        } catch (const std::exception& e) {
+            return std::string("error: ") + e.what();
+        }
+    };
+    std::uint64_t state = 20261209;
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int count = 1 + static_cast<int>(state % 12);
+        for (int k = 0; k < count; ++k) {
+            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+            text += pieces[(state >> 33) % (sizeof pieces / sizeof pieces[0])];
+        }
+        SCOPED_TRACE(text);
+        const std::string scanned = outcome(TranslateFormulaByScanning, text);
+        if (scanned == "error: " + std::string(FormulaError(FormulaErrorKind::MissingOperand).what()) &&
+            text.find_first_not_of(' ') == std::string::npos)
+            continue; // only the full translation tells a blank text apart
+        ASSERT_EQ(outcome(TranslateFormula, text), scanned);
+    }
+    // The limits the general translator enforces stay its own.
+    std::string sum = "1";
+    for (int k = 2; k <= 31; ++k)
+        sum += "+" + std::to_string(k);
+    EXPECT_THROW(TranslateFormula(sum), FormulaError);
+    std::string signs;
+    for (int k = 0; k < 120; ++k)
+        signs += "(-";
+    signs += "1" + std::string(120, ')');
+    EXPECT_EQ(outcome(TranslateFormula, signs), outcome(TranslateFormulaByScanning, signs));
 }
 
 TEST(FormelparserTest, EvaluatesWithPrecedenceSignsAndNames) {
