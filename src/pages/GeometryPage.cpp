@@ -486,7 +486,7 @@ void GeometryPage::ShowObject(int index) {
     o.sizeBox->setVisible(sphere);
     o.rEdit->setVisible(sphere);
     const QString picture = QStringLiteral("PLE%1%2").arg(index + 1).arg(code);
-    o.formImage->setPixmap(ResourcePixmap(picture, o.formImage->size(), devicePixelRatioF()));
+    SetPicture(o.formImage, picture);
 }
 
 void GeometryPage::SetCoordinateForm(Object& o) {

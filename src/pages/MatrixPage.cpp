@@ -239,7 +239,7 @@ void MatrixPage::BuildControls() {
         button->setCheckable(true);
         button->setFixedSize(ToolButtonSize);
         button->setIconSize(ButtonIconSize);
-        button->setIcon(QIcon(ResourcePixmap(PictureName(n), ButtonIconSize, devicePixelRatioF())));
+        SetPictureIcon(button, PictureName(n), ButtonIconSize);
         toolBar_->addWidget(button);
         toolButtons_[static_cast<std::size_t>(n)] = button;
         connect(button, &QToolButton::clicked, this, Guarded([this, n] { M_ToolButtonChanged(n); }));
@@ -349,8 +349,7 @@ void MatrixPage::BuildMatrixBlock(int m) {
     });
     block.transpose->resize(MatrixLead - 2, CellHeight);
     block.transpose->setIconSize(QSize(22, 20));
-    block.transpose->setIcon(
-        QIcon(ResourcePixmap(QStringLiteral("MatTrans%1").arg(letter), QSize(22, 20), devicePixelRatioF())));
+    SetPictureIcon(block.transpose, QStringLiteral("MatTrans%1").arg(letter), QSize(22, 20));
 }
 
 void MatrixPage::PlaceMatrixBlock(int m, int left, int top) {
@@ -470,7 +469,7 @@ void MatrixPage::M_ToolButtonChanged(int n) {
 }
 
 void MatrixPage::ShowOperation(int n) {
-    operationImage_->setPixmap(ResourcePixmap(PictureName(n), operationImage_->size(), devicePixelRatioF()));
+    SetPicture(operationImage_, PictureName(n));
     for (int k = 0; k < OperationCount; ++k)
         toolButtons_[static_cast<std::size_t>(k)]->setChecked(k == n);
 

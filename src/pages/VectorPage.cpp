@@ -129,7 +129,7 @@ void VectorPage::BuildControls() {
         button->setObjectName(QLatin1String(ToolButtonNames[k]));
         button->setCheckable(true);
         button->setIconSize(QSize(65, 26));
-        button->setIcon(QIcon(ResourcePixmap(PictureName(k), QSize(65, 26), devicePixelRatioF())));
+        SetPictureIcon(button, PictureName(k), QSize(65, 26));
         toolBar_->addWidget(button);
         toolButtons_[static_cast<std::size_t>(k)] = button;
         connect(button, &QToolButton::clicked, this, Guarded([this, k] { V_ToolButtonChanged(k); }));
@@ -344,7 +344,7 @@ void VectorPage::ShowOperation(int k) {
         toolButtons_[CopyToggleIndex]->setChecked(copyFlag_);
         return;
     }
-    formulaImage_->setPixmap(ResourcePixmap(PictureName(k), formulaImage_->size(), devicePixelRatioF()));
+    SetPicture(formulaImage_, PictureName(k));
     for (int i = 0; i < OperationCount; ++i)
         toolButtons_[static_cast<std::size_t>(i)]->setChecked(i == k);
     angleLabel_->hide();
