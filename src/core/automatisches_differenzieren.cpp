@@ -31,10 +31,6 @@ TDual RootOf(const TDual& radicand) {
     return DualSqrt(radicand);
 }
 
-} // namespace
-
-namespace {
-
 // Beyond this the exponent is left to exp and ln: a larger one with a result in range needs a base so
 // close to 1 that the squarings would gain nothing.
 constexpr Extended MaxSquaringExponent = 65536;

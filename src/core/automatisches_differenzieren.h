@@ -93,7 +93,8 @@ inline TDual DualDiv(const TDual& a, const TDual& b) {
     return {r, derivative};
 }
 
-// Always exp(b ln a): a negative base is an invalid operation, a zero base a division by zero.
+// exp(b ln a), or by repeated squaring for a constant integral b: either way a negative base is an
+// invalid operation and a zero base a division by zero.
 TDual DualPower(const TDual& a, const TDual& b);
 
 // One function per name of the formula language.
