@@ -675,7 +675,10 @@ std::string NormalizeFormula(const std::string& text) {
     return result;
 }
 
-std::string TranslateFormula(const std::string& text) {
+namespace {
+
+// shortcut: whether plain formulas may take the one-pass translator.
+std::string Translated(const std::string& text, bool shortcut) {
     if (text.size() > MaxTextLength) throw FormulaError(FormulaErrorKind::TooLong);
 
     // Blanks go, the rest is normalised in the same pass; short texts need no allocation.
@@ -706,27 +709,20 @@ std::string TranslateFormula(const std::string& text) {
     if (n == 0) throw FormulaError(FormulaErrorKind::Empty);
 
     CodeBuffer code;
-    const bool plain = balanced && depth == 0 && !hasMark;
+    const bool plain = shortcut && balanced && depth == 0 && !hasMark;
     if (!(plain && n <= QuickTranslator::MaxLength && QuickTranslator(code).Translate(std::string_view(s, n))))
         Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
     return code.Text();
 }
 
+} // namespace
+
+std::string TranslateFormula(const std::string& text) {
+    return Translated(text, true);
+}
+
 std::string TranslateFormulaByScanning(const std::string& text) {
-    std::string s;
-    int depth = 0;
-    bool balanced = true;
-    for (const char original : text) {
-        if (original == ' ') continue;
-        const char c = Normalized(original);
-        if (c == '(') ++depth;
-        if (c == ')' && --depth < 0) balanced = false;
-        s += c;
-    }
-    CodeBuffer code;
-    Translator(code, s.find(LiteralMark) != std::string::npos)
-        .Translate(s, 0, 0, balanced && depth == 0);
-    return code.Text();
+    return Translated(text, false);
 }
 
 TDual RunCode(const std::string& code, Extended x) {

@@ -16,7 +16,7 @@ std::string NormalizeFormula(const std::string& text);
 std::string TranslateFormula(const std::string& text);
 
 // The same translation by the general translator alone, which plain formulas bypass: only for
-// checking the two against each other. Does not check the text's length, depth or emptiness.
+// checking the two against each other.
 std::string TranslateFormulaByScanning(const std::string& text);
 
 // Runs a code made by TranslateFormula at the variable's value x: the formula's value and derivative.
