@@ -1,15 +1,63 @@
 #include "pages/Pictures.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QToolButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace quillon {
 namespace {
+
+QImage Drawn(QSvgRenderer& renderer, qreal scale) {
+    QImage image(renderer.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The program carries its pictures with the text turned into outlines at build time. Each must look
+// like its source drawn with the text, at 1x and 2x: a glyph lost, moved or of another size differs
+// by far more than the rounding of the outlines' coordinates.
+TEST(PicturesTest, OutlinedPicturesLookLikeTheirSources) {
+    InitResources();
+    const QDir sources(QStringLiteral(QUILLON_PICTURE_SOURCES));
+    const QStringList files = sources.entryList({QStringLiteral("*.svg")});
+    ASSERT_GT(files.size(), 50);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        QSvgRenderer source(sources.filePath(file));
+        QSvgRenderer outlined(QStringLiteral(":/") + file.chopped(4));
+        ASSERT_TRUE(source.isValid() && outlined.isValid());
+        ASSERT_EQ(outlined.defaultSize(), source.defaultSize());
+        for (const qreal scale : {1.0, 2.0}) {
+            const QImage a = Drawn(source, scale), b = Drawn(outlined, scale);
+            long long sum = 0;
+            int worst = 0;
+            for (int y = 0; y < a.height(); ++y) {
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    for (const int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q),
+                                        qAlpha(p) - qAlpha(q)}) {
+                        sum += std::abs(d);
+                        worst = std::max(worst, std::abs(d));
+                    }
+                }
+            }
+            EXPECT_LT(double(sum) / (4.0 * a.width() * a.height()), 0.5) << "at " << scale << "x";
+            EXPECT_LE(worst, 64) << "at " << scale << "x";
+        }
+    }
+}
 
 // Pictures are drawn when their control is first shown; what is then on the screen must be what
 // drawing them at once gave, in every state of a button.
