@@ -57,6 +57,12 @@ public:
     // The font the report is printed in.
     virtual QFont ReportFont() const { return font(); }
 
+    // A hidden page reports no size, so that the page tabs, which size themselves for their largest
+    // page, do not lay out the texts of every hidden page when the window first shows. The window
+    // takes its size from the page it shows (WindowSize()), never from these hints.
+    QSize sizeHint() const override { return isVisible() ? QWidget::sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override { return isVisible() ? QWidget::minimumSizeHint() : QSize(); }
+
     // What the sketch window draws for this page: its objects and what its last calculation found, from
     // the values the page holds (no field is read). The empty scene where the page has nothing to draw.
     virtual SketchScene Sketch() const { return {}; }

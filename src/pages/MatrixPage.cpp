@@ -310,7 +310,8 @@ void MatrixPage::BuildControls() {
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Matrix_Memo"));
-    memo_->setFont(MemoFont());
+    // The memo takes its font when the page first shows: a font set now would be loaded and laid out at
+    // start-up for a page that is hidden then.
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -460,7 +461,15 @@ QStringList MatrixPage::ReportLines() const {
 }
 
 QFont MatrixPage::ReportFont() const {
-    return memo_->font();
+    return MemoFont();
+}
+
+void MatrixPage::showEvent(QShowEvent* event) {
+    if (!memoFontSet_) {
+        memo_->setFont(MemoFont());
+        memoFontSet_ = true;
+    }
+    CalcPage::showEvent(event);
 }
 
 void MatrixPage::M_ToolButtonChanged(int n) {

@@ -50,6 +50,9 @@ public:
     TMatrix ReadMatrixA();
     void ShowInC(const TMatrix& value);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The three matrices A, B, C by index 0, 1, 2; element n of a matrix is row n / 3, column n % 3.
     struct MatrixCell {
@@ -111,6 +114,7 @@ private:
     QPushButton* copyBAButton_ = nullptr;
     QPushButton* copyCAButton_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    bool memoFontSet_ = false;
     ArrowKeyNavigator* arrows_ = nullptr;
 
     VectorCell x_, b_;
