@@ -1,6 +1,8 @@
 #include "text/AllText.h"
 
 #include <array>
+#include <memory>
+#include <mutex>
 
 namespace quillon {
 
@@ -312,17 +314,22 @@ constexpr Row kRows[] = {
 };
 // clang-format on
 
-constexpr int kTableSize = 5001;
+constexpr int kLanguages = 5;
+constexpr int kPerLanguage = 1000;
 
-const std::array<std::string, kTableSize>& Table() {
-    static const std::array<std::string, kTableSize> table = [] {
-        std::array<std::string, kTableSize> t;
-        for (const Row& row : kRows)
-            for (int lang = 0; lang < 5; ++lang)
-                t[lang * 1000 + row.k] = row.text[lang];
-        return t;
-    }();
-    return table;
+using Language = std::array<std::string, kPerLanguage>;
+
+// A language's texts are made on its first use: a session shows one language, mostly.
+const Language& TableOf(int lang) {
+    static std::array<std::unique_ptr<const Language>, kLanguages> made;
+    static std::array<std::once_flag, kLanguages> once;
+    const auto l = static_cast<std::size_t>(lang);
+    std::call_once(once[l], [lang, l] {
+        auto texts = std::make_unique<Language>();
+        for (const Row& row : kRows) (*texts)[static_cast<std::size_t>(row.k)] = row.text[lang];
+        made[l] = std::move(texts);
+    });
+    return *made[l];
 }
 
 } // namespace
@@ -333,8 +340,8 @@ int TextCount() {
 
 const std::string& Texts(int index) {
     static const std::string empty;
-    if (index < 0 || index >= kTableSize) return empty;
-    return Table()[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= kLanguages * kPerLanguage) return empty;
+    return TableOf(index / kPerLanguage)[static_cast<std::size_t>(index % kPerLanguage)];
 }
 
 int ValidLangIndex(int index) {
