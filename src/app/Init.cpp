@@ -53,8 +53,16 @@ constexpr const char* SketchSection = "Sketch";
 
 } // namespace
 
+void ReadPageSettings(const IniFile& ini, const SettingsPages& pages) {
+    for (CalcPage* page :
+         {pages.vector, pages.coordinate, pages.geometry, pages.matrix, pages.complex, pages.quaternion}) {
+        if (page != nullptr) RunGuarded([&] { page->ReadSettings(ini); });
+    }
+}
+
 WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages) {
-    IniFile ini;
+    auto file = std::make_shared<IniFile>();
+    IniFile& ini = *file;
     WindowSettings window;
     ini.Load(path, window.unreadable);
 
@@ -81,10 +89,8 @@ WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages)
     sketch.width = ini.ReadInteger(SketchSection, "Width", 0);
     sketch.height = ini.ReadInteger(SketchSection, "Height", 0);
 
-    for (CalcPage* page :
-         {pages.vector, pages.coordinate, pages.geometry, pages.matrix, pages.complex, pages.quaternion}) {
-        if (page != nullptr) RunGuarded([&] { page->ReadSettings(ini); });
-    }
+    ReadPageSettings(ini, pages);
+    window.file = std::move(file);
     return window;
 }
 

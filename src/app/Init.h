@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace quillon {
 
 class CalcPage;
+class IniFile;
 
 // The pages whose sections the settings file holds, by role; any may be null.
 struct SettingsPages {
@@ -33,6 +35,8 @@ struct WindowSettings {
     // large); empty when it was read or is missing. Such a file is not replaced at close.
     std::string unreadable;
     SketchPlacement sketch;
+    // The file as it was read, for the pages that read their sections later (ReadPageSettings).
+    std::shared_ptr<const IniFile> file;
 };
 
 // The file could not be written; what() names the file and the reason.
@@ -46,6 +50,9 @@ public:
 // its own sections. A missing, unreadable or broken file gives the defaults. An error a page throws
 // is shown by the error display and the other pages still read theirs.
 WindowSettings ReadSettings(const std::string& path, const SettingsPages& pages);
+// The pages' part of ReadSettings, for pages given later: each reads its sections from `ini`, in the
+// order of the file; an error a page throws is shown and the others still read theirs.
+void ReadPageSettings(const IniFile& ini, const SettingsPages& pages);
 
 // Writes every section in its order, keeping what the file holds beyond that. A page that cannot take
 // over its fields throws its error; the keys produced before it are saved, the rest keep their old

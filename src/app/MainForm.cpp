@@ -7,6 +7,7 @@
 #include "app/ReportOutput.h"
 #include "app/SetLanguage.h"
 #include "app/SketchForm.h"
+#include "core/IniFile.h"
 #include "core/Options.h"
 #include "pages/CalcPage.h"
 #include "pages/ComplexPage.h"
@@ -113,7 +114,8 @@ void TCalcForm::BuildMenu() {
     N2_Item->setObjectName(QStringLiteral("N2_Item"));
     Exit_Item = NamedAction(this, QStringLiteral("Exit_Item"));
     // Not every platform theme binds Quit; Ctrl+Q is what the desktops use.
-    Exit_Item->setShortcut(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    Exit_Item->setShortcut(
+        QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     File_Menu->addAction(Exit_Item);
 
     View_Menu = menuBar()->addMenu(QString());
@@ -159,13 +161,24 @@ void TCalcForm::BuildPages() {
     CompactTabs(Tessaly_PageControl);
     setCentralWidget(Tessaly_PageControl);
 
-    auto* matrix = new MatrixPage;
-    auto* quaternion = new QuaternionPage;
-    pages_ = {new VectorPage, new GeometryPage, new CoordinatePage, matrix, new ComplexPage, quaternion};
+    // A page makes its controls when it is first shown: most of them are never opened in a session.
+    constexpr CalcPage::Build later = CalcPage::Build::OnDemand;
+    auto* matrix = new MatrixPage(nullptr, later);
+    auto* quaternion = new QuaternionPage(nullptr, later);
+    pages_ = {new VectorPage(nullptr, later),     new GeometryPage(nullptr, later),
+              new CoordinatePage(nullptr, later), matrix,
+              new ComplexPage(nullptr, later),    quaternion};
     // The quaternion page's rotation buttons work on the matrix page; neither page knows the other.
-    connect(quaternion, &QuaternionPage::RotationMatrixOut, matrix, &MatrixPage::ShowInC);
-    quaternion->SetRotationSource([matrix] { return matrix->ReadMatrixA(); });
+    connect(quaternion, &QuaternionPage::RotationMatrixOut, matrix, [matrix](const TMatrix& rotation) {
+        matrix->EnsureBuilt();
+        matrix->ShowInC(rotation);
+    });
+    quaternion->SetRotationSource([matrix] {
+        matrix->EnsureBuilt();
+        return matrix->ReadMatrixA();
+    });
     for (CalcPage* page : pages_) {
+        page->SetBuiltHandler([this](CalcPage& built) { SetUpBuiltPage(built); });
         Tessaly_PageControl->addTab(page, page->FixedCaption());
         connect(page, &CalcPage::SketchChanged, this, [this, page] {
             if (page == CurrentPage()) RefreshSketch();
@@ -181,12 +194,48 @@ SettingsPages TCalcForm::Pages() const {
     return {pages_[0], pages_[1], pages_[2], pages_[3], pages_[4], pages_[5]};
 }
 
+SettingsPages TCalcForm::BuiltPages(const CalcPage* only) const {
+    SettingsPages pages = Pages();
+    for (CalcPage** page : {&pages.vector, &pages.geometry, &pages.coordinate, &pages.matrix, &pages.complex,
+                            &pages.quaternion}) {
+        if (!(*page)->IsBuilt() || (only != nullptr && *page != only)) *page = nullptr;
+    }
+    return pages;
+}
+
+void TCalcForm::SetUpBuiltPage(CalcPage& page) {
+    // Pages built during the start-up are set up by it, in its order.
+    if (!pagesStarted_) return;
+    // The start-up writes the stored values in the precision of that time, and a field keeps its text
+    // (which is what the page stores at close) until the page calculates; a page built after the options
+    // changed writes them the same way, or a page never opened would store its values rounded anew.
+    struct StartPrecision {
+        const int precision = Precision;
+        const int digits = Digits;
+        StartPrecision(int startPrecision, int startDigits) {
+            Precision = startPrecision;
+            Digits = startDigits;
+        }
+        ~StartPrecision() {
+            Precision = precision;
+            Digits = digits;
+        }
+    } const restored(startPrecision_, startDigits_);
+    ReadPageSettings(*storedSettings_, BuiltPages(&page));
+    RunGuarded([&page] { page.ApplyTexts(); });
+    RunGuarded([&page] { page.StartUp(); });
+}
+
 void TCalcForm::FormCreate() {
     FormReady = false;
-    const WindowSettings stored = ReadSettings(settingsPath_.toStdString(), Pages());
+    const WindowSettings stored = ReadSettings(settingsPath_.toStdString(), SettingsPages{});
+    // Pages opened later read their sections as the file was at start-up.
+    storedSettings_ = stored.file;
     sketchPlacement_ = stored.sketch;
     const int tab = stored.tabsheetIndex;
+    // Showing the page builds it.
     Tessaly_PageControl->setCurrentIndex(tab >= 0 && tab < kStoredPages ? tab : 0);
+    ReadPageSettings(*storedSettings_, BuiltPages());
 
     if (stored.firstStart) {
         TLanguageForm chooser(this);
@@ -200,8 +249,12 @@ void TCalcForm::FormCreate() {
                   QStringLiteral(": ") + QString::fromStdString(stored.unreadable) + QLatin1Char('\n') +
                   QString::fromStdString(Text(791)));
     Tessaly_PageControlChange();
-    for (CalcPage* page : pages_)
-        RunGuarded([page] { page->StartUp(); });
+    for (CalcPage* page : pages_) {
+        if (page->IsBuilt()) RunGuarded([page] { page->StartUp(); });
+    }
+    startPrecision_ = Precision;
+    startDigits_ = Digits;
+    pagesStarted_ = true;
     FormReady = true;
 
     // Connected last: start-up already ran the handler for the restored page.
@@ -229,8 +282,9 @@ void TCalcForm::MainTextInit() {
     SetMenuTexts(file);
     SetMenuTexts({{Sketch_Item, Tx(761)}});
     SetMenuTexts({{Rates_Item, Tx(40)}});
-    for (CalcPage* page : pages_)
-        RunGuarded([page] { page->ApplyTexts(); });
+    for (CalcPage* page : pages_) {
+        if (page->IsBuilt()) RunGuarded([page] { page->ApplyTexts(); });
+    }
     if (sketch_ != nullptr) {
         sketch_->ApplyTexts();
         RefreshSketch();
@@ -353,6 +407,9 @@ void TCalcForm::closeEvent(QCloseEvent* event) {
     QString failure; // the message of a field that cannot be taken over
     QPointer<QWidget> field;
     TakeFailingField();
+    // Every page writes its sections as it always has; one never opened is built for that.
+    for (CalcPage* page : pages_)
+        page->EnsureBuilt();
     try {
         for (CalcPage* page : pages_)
             page->TakeOverFields();

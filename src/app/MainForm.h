@@ -29,6 +29,7 @@ class QTabWidget;
 namespace quillon {
 
 class CalcPage;
+class IniFile;
 class ReportOutput;
 class TSketchForm;
 
@@ -72,6 +73,10 @@ private:
 
     CalcPage* CurrentPage() const;
     SettingsPages Pages() const;
+    // The pages built so far (only `only`, where given), the others null.
+    SettingsPages BuiltPages(const CalcPage* only = nullptr) const;
+    // A page built after the start-up gets what the start-up gave the pages built then.
+    void SetUpBuiltPage(CalcPage& page);
     int StoredTabsheetIndex() const;
 
     QString settingsPath_;
@@ -79,6 +84,9 @@ private:
     QTabWidget* Tessaly_PageControl = nullptr;
     // In tab order; TabsheetIndex stores the first five.
     std::array<CalcPage*, 6> pages_{};
+    std::shared_ptr<const IniFile> storedSettings_;
+    bool pagesStarted_ = false;
+    int startPrecision_ = 0, startDigits_ = 0;
 
     // The save and print items of each page that offers a report, named after its ReportName().
     struct ReportItems {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 
 namespace quillon {
@@ -28,6 +29,20 @@ class CalcPage : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
+
+    // When a page makes its controls: in its constructor, or (for the window, whose pages are mostly
+    // hidden) when it is first shown or EnsureBuilt() is called. Until then the page has no controls,
+    // and only its fixed descriptions (captions, sizes, report name) may be asked for.
+    enum class Build { Now, OnDemand };
+    // Makes the controls of a page built on demand, then runs the handler given for that. True when
+    // this call made them.
+    bool EnsureBuilt();
+    bool IsBuilt() const { return !build_; }
+    // What follows the building of a page built on demand: the window gives it its settings, texts
+    // and start-up there.
+    void SetBuiltHandler(std::function<void(CalcPage&)> handler) { builtHandler_ = std::move(handler); }
+    // A page is built before it first becomes visible, so that its controls show with it.
+    void setVisible(bool visible) override;
 
     // Restores this page's keys and writes the values into its fields.
     virtual void ReadSettings(const IniFile& ini) { (void)ini; }
@@ -72,6 +87,9 @@ signals:
     void SketchChanged();
 
 protected:
+    // Runs `build` (which makes the controls) now, or keeps it for EnsureBuilt().
+    void BuildControlsWhen(Build when, std::function<void()> build);
+
     // A button of this page named `name` whose clicks run `handler` through the error display. It is
     // never the default button, so Return in a field does not press it.
     template <class Handler>
@@ -82,6 +100,10 @@ protected:
         connect(button, &QPushButton::clicked, this, Guarded(std::move(handler)));
         return button;
     }
+
+private:
+    std::function<void()> build_;
+    std::function<void(CalcPage&)> builtHandler_;
 };
 
 } // namespace quillon

@@ -68,10 +68,12 @@ std::string Key(int n, int index) {
 
 } // namespace
 
-ComplexPage::ComplexPage(QWidget* parent) : NumberPage(parent) {
+ComplexPage::ComplexPage(QWidget* parent, Build when) : NumberPage(parent) {
     setObjectName(QStringLiteral("Complex_TabSheet"));
-    BuildControls();
-    BuildArrowKeys();
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        BuildArrowKeys();
+    });
 }
 
 ComplexPage::~ComplexPage() = default;

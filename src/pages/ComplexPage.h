@@ -20,7 +20,7 @@ class RadioGroupBox;
 class ComplexPage : public NumberPage {
     Q_OBJECT
 public:
-    explicit ComplexPage(QWidget* parent = nullptr);
+    explicit ComplexPage(QWidget* parent = nullptr, Build when = Build::Now);
     ~ComplexPage() override;
 
     // Section "Complex": all four parts of Z1..Z3 as stored, nothing recomputed.

@@ -75,10 +75,12 @@ QString Hint(Extended x, bool isAngle) {
 
 } // namespace
 
-CoordinatePage::CoordinatePage(QWidget* parent) : CalcPage(parent) {
+CoordinatePage::CoordinatePage(QWidget* parent, Build when) : CalcPage(parent) {
     setObjectName(QStringLiteral("K_TabSheet"));
-    BuildControls();
-    ShowSketch();
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        ShowSketch();
+    });
 }
 
 CoordinatePage::~CoordinatePage() = default;

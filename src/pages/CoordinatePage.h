@@ -18,7 +18,7 @@ class RadioGroupBox;
 class CoordinatePage : public CalcPage {
     Q_OBJECT
 public:
-    explicit CoordinatePage(QWidget* parent = nullptr);
+    explicit CoordinatePage(QWidget* parent = nullptr, Build when = Build::Now);
     ~CoordinatePage() override;
 
     void ReadSettings(const IniFile& ini) override;

@@ -166,14 +166,16 @@ void ReadPointForm(const std::array<QLineEdit*, 3>& aEdits, VectorCell& a,
 
 } // namespace
 
-GeometryPage::GeometryPage(QWidget* parent) : CalcPage(parent) {
+GeometryPage::GeometryPage(QWidget* parent, Build when) : CalcPage(parent) {
     setObjectName(QStringLiteral("TabSheet2"));
     // Without a settings file the spheres have radius 1.
     for (Object& o : objects_)
         o.r.value = 1;
-    BuildControls();
-    Arrange({KindPoint, KindPoint});
-    WriteAllFields();
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        Arrange({KindPoint, KindPoint});
+        WriteAllFields();
+    });
 }
 
 GeometryPage::~GeometryPage() = default;

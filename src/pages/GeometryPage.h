@@ -20,7 +20,7 @@ struct GeometryInput;
 class GeometryPage : public CalcPage {
     Q_OBJECT
 public:
-    explicit GeometryPage(QWidget* parent = nullptr);
+    explicit GeometryPage(QWidget* parent = nullptr, Build when = Build::Now);
     ~GeometryPage() override;
 
     void ReadSettings(const IniFile& ini) override;

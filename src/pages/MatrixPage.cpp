@@ -216,10 +216,12 @@ std::optional<Cell> Target(const Cell& c, Key key, int n) {
 
 } // namespace
 
-MatrixPage::MatrixPage(QWidget* parent) : CalcPage(parent) {
+MatrixPage::MatrixPage(QWidget* parent, Build when) : CalcPage(parent) {
     setObjectName(QStringLiteral("Matrix_TabSheet"));
-    BuildControls();
-    ShowOperation(0);
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        ShowOperation(0);
+    });
 }
 
 MatrixPage::~MatrixPage() = default;
@@ -310,8 +312,7 @@ void MatrixPage::BuildControls() {
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Matrix_Memo"));
-    // The memo takes its font when the page first shows: a font set now would be loaded and laid out at
-    // start-up for a page that is hidden then.
+    memo_->setFont(MemoFont());
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -461,15 +462,7 @@ QStringList MatrixPage::ReportLines() const {
 }
 
 QFont MatrixPage::ReportFont() const {
-    return MemoFont();
-}
-
-void MatrixPage::showEvent(QShowEvent* event) {
-    if (!memoFontSet_) {
-        memo_->setFont(MemoFont());
-        memoFontSet_ = true;
-    }
-    CalcPage::showEvent(event);
+    return memo_->font();
 }
 
 void MatrixPage::M_ToolButtonChanged(int n) {

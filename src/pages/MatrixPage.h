@@ -22,7 +22,7 @@ class ArrowKeyNavigator;
 class MatrixPage : public CalcPage {
     Q_OBJECT
 public:
-    explicit MatrixPage(QWidget* parent = nullptr);
+    explicit MatrixPage(QWidget* parent = nullptr, Build when = Build::Now);
     ~MatrixPage() override;
 
     // Sections "Matrix", "MatrixA", "MatrixB" (C is stored but never read back).
@@ -49,9 +49,6 @@ public:
     // cell that does not evaluate throws), and a matrix written into C like a result.
     TMatrix ReadMatrixA();
     void ShowInC(const TMatrix& value);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     // The three matrices A, B, C by index 0, 1, 2; element n of a matrix is row n / 3, column n % 3.
@@ -114,7 +111,6 @@ private:
     QPushButton* copyBAButton_ = nullptr;
     QPushButton* copyCAButton_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
-    bool memoFontSet_ = false;
     ArrowKeyNavigator* arrows_ = nullptr;
 
     VectorCell x_, b_;

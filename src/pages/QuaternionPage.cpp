@@ -56,10 +56,12 @@ bool IsZero(const TQuat& q) {
 
 } // namespace
 
-QuaternionPage::QuaternionPage(QWidget* parent) : NumberPage(parent) {
+QuaternionPage::QuaternionPage(QWidget* parent, Build when) : NumberPage(parent) {
     setObjectName(QStringLiteral("Quat_TabSheet"));
-    BuildControls();
-    BuildArrowKeys();
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        BuildArrowKeys();
+    });
 }
 
 QuaternionPage::~QuaternionPage() = default;

@@ -21,7 +21,7 @@ class ArrowKeyNavigator;
 class QuaternionPage : public NumberPage {
     Q_OBJECT
 public:
-    explicit QuaternionPage(QWidget* parent = nullptr);
+    explicit QuaternionPage(QWidget* parent = nullptr, Build when = Build::Now);
     ~QuaternionPage() override;
 
     void ApplyTexts() override;

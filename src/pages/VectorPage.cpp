@@ -108,11 +108,13 @@ void SetColumn(const std::array<QLineEdit*, 3>& edits, QLabel* letter, bool visi
 
 } // namespace
 
-VectorPage::VectorPage(QWidget* parent) : CalcPage(parent) {
+VectorPage::VectorPage(QWidget* parent, Build when) : CalcPage(parent) {
     setObjectName(QStringLiteral("Vektor_TabSheet"));
     memory_.resize(MemoryCapacity);
-    BuildControls();
-    ShowOperation(0);
+    BuildControlsWhen(when, [this] {
+        BuildControls();
+        ShowOperation(0);
+    });
 }
 
 VectorPage::~VectorPage() = default;

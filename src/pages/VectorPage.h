@@ -26,7 +26,7 @@ namespace quillon {
 class VectorPage : public CalcPage {
     Q_OBJECT
 public:
-    explicit VectorPage(QWidget* parent = nullptr);
+    explicit VectorPage(QWidget* parent = nullptr, Build when = Build::Now);
     ~VectorPage() override;
 
     void ReadSettings(const IniFile& ini) override;

@@ -256,6 +256,7 @@ TEST_F(MainFormTest, StoredPageIndexAndFormat) {
     WriteSettingsFile(kNotFirst + "[Koordinatensysteme]\nKDegMode=2\n");
     {
         auto window = Open();
+        SetPage(*window, 2);
         const auto items = Find<QWidget>(window.get(), "K_Rad_Deg_RadioGroup")->findChildren<QRadioButton*>();
         ASSERT_EQ(items.size(), 2);
         EXPECT_TRUE(items[1]->isChecked()) << items[1]->text().toStdString();
@@ -267,6 +268,51 @@ TEST_F(MainFormTest, StoredPageIndexAndFormat) {
     SetPage(*window, 5);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(FileText().contains("TabsheetIndex=0\n"));
+}
+
+// Pages make their controls when first shown. A page opened late must show what it would have shown
+// when built at start-up (its stored values, the current language), and the file written at close
+// must be the same whether the pages were opened or not.
+TEST_F(MainFormTest, PagesBuiltWhenFirstShownKeepTheirSettings) {
+    const QByteArray stored =
+        kNotFirst +
+        "[Vektorrechnung]\nVa.x=3\n[Koordinatensysteme]\nKDegMode=1\n"
+        "[PLE]\nTabsheetIndex=4\n[MatrixA]\nMA[2,3]=-7\nMA[3,1]=0.123456789\n[Complex]\nCz1.Re=5\n";
+    QByteArray closedAtOnce;
+    for (const bool openEveryPage : {false, true}) {
+        SCOPED_TRACE(openEveryPage ? "every page opened" : "closed at once");
+        WriteSettingsFile(stored);
+        LangIndex = 0;
+        auto window = Open();
+        Precision = 2; // as the options dialog sets it: pages not yet shown still show the stored digits
+        auto* tabs = Find<QTabWidget>(window.get(), "Tessaly_PageControl");
+        EXPECT_EQ(tabs->currentIndex(), 4);
+        EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("MA23_Edit")), nullptr) << "not built yet";
+        if (openEveryPage) {
+            LangIndex = 1000;
+            window->MainTextInit();
+            for (int page = 0; page < tabs->count(); ++page)
+                SetPage(*window, page);
+            SetPage(*window, 4);
+            EXPECT_EQ(Find<QLineEdit>(window.get(), "MA23_Edit")->text(), "-7");
+            EXPECT_EQ(Find<QLineEdit>(window.get(), "ax_Edit")->text(), "3");
+            EXPECT_EQ(Find<QLineEdit>(window.get(), "MA31_Edit")->text(), "0,12346");
+            EXPECT_EQ(Find<QPushButton>(window.get(), "V_Calc_Button")->text(),
+                      QString::fromStdString(Texts(1018)));
+        }
+        EXPECT_TRUE(window->close());
+        QByteArray written = FileText();
+        if (openEveryPage) {
+            written.replace("LangIndex=1000", "LangIndex=0");
+            EXPECT_EQ(written.toStdString(), closedAtOnce.toStdString());
+        } else {
+            closedAtOnce = written;
+            EXPECT_TRUE(written.contains("MA[2,3]=-7")) << written.toStdString();
+            EXPECT_TRUE(written.contains("Va.x=3\n")) << written.toStdString();
+            EXPECT_TRUE(written.contains("MA[3,1]=0,12346\n")) << written.toStdString();
+        }
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(MainFormTest, BrokenFilesGiveTheDefaults) {
@@ -412,8 +458,9 @@ TEST_F(MainFormTest, ClosingWithAFieldThatDoesNotEvaluateAsks) {
             const bool closed = window->close();
             EXPECT_EQ(closed, std::string_view(answer) == "CloseAnyway_Button");
             EXPECT_EQ(caption, "Quillon");
-            EXPECT_EQ(text, "The brackets in '(' are not balanced\n\nClose anyway? The settings will then not be "
-                            "saved completely.");
+            EXPECT_EQ(text,
+                      "The brackets in '(' are not balanced\n\nClose anyway? The settings will then not be "
+                      "saved completely.");
             EXPECT_EQ(shownPage, "Vektor_TabSheet");
             EXPECT_EQ(fieldFocused, row.focusable);
             if (!closed) {
@@ -440,7 +487,8 @@ TEST_F(MainFormTest, ErrorsAreWordedInTheLanguageAndLeadToTheirField) {
         {1000, "ax_Edit", "1/0", "Floating point division by zero"},
         {1000, "bz_Edit", "exp(20000)", "Floating point overflow"},
         {1000, "ay_Edit", "2X", "'2x' is not a valid floating point value"},
-        {1000, "by_Edit", "ln(100", "The closing bracket after the argument of the function in 'ln(100' is missing"},
+        {1000, "by_Edit", "ln(100",
+         "The closing bracket after the argument of the function in 'ln(100' is missing"},
         {2000, "bx_Edit", "sqrt(0)", "Operación de coma flotante no válida"},
         {2000, "az_Edit", "q", "'q' no es un nombre conocido"},
         {0, "ax_Edit", "", "Die Formel ist leer"},
@@ -480,7 +528,11 @@ TEST_F(MainFormTest, MenuMnemonicsAreDistinctInEveryLanguage) {
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             for (QWidget* menu : menus) {
-                SCOPED_TRACE(QStringLiteral("%1 page %2 %3").arg(language).arg(page).arg(menu->objectName()).toStdString());
+                SCOPED_TRACE(QStringLiteral("%1 page %2 %3")
+                                 .arg(language)
+                                 .arg(page)
+                                 .arg(menu->objectName())
+                                 .toStdString());
                 QString letters;
                 for (QAction* action : menu->actions()) {
                     if (!action->isVisible() || action->isSeparator()) continue;
@@ -578,6 +630,7 @@ TEST_F(MainFormTest, RotationButtonsConnectTheQuaternionAndMatrixPages) {
         return Find<QLineEdit>(window.get(), name.toLatin1());
     };
     const auto click = [&window](const char* name) { Find<QPushButton>(window.get(), name)->click(); };
+    SetPage(*window, 5); // the matrix page is never opened: the buttons build it
     edit("Q1Re_Edit")->setText("1");
     edit("Q1k_Edit")->setText("1");
     click("QToMatrix_Button");
