@@ -58,14 +58,25 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
-        case PdmWidth: return size_.width();
-        case PdmHeight: return size_.height();
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-        case PdmDepth: return 32;
-        case PdmNumColors: return INT_MAX;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        default: return 0;
+        case PdmWidth:
+            return size_.width();
+        case PdmHeight:
+            return size_.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
         }
     }
 
@@ -76,7 +87,8 @@ private:
 QByteArray Number(qreal v) {
     // Hundredths of a pixel are far below what any screen shows of a glyph's edge.
     QByteArray text = QByteArray::number(std::round(v * 100) / 100, 'f', 2);
-    while (text.endsWith('0')) text.chop(1);
+    while (text.endsWith('0'))
+        text.chop(1);
     if (text.endsWith('.')) text.chop(1);
     return text == "-0" ? QByteArray("0") : text;
 }
