@@ -123,12 +123,28 @@ TDual DualArcsin(const TDual& x) {
     return {value, derivative};
 }
 
+namespace {
+
+// The library's extended arc tangent is the FPU's fpatan of x and 1 (bit for bit); done here, it needs
+// no call, across which the FPU's registers could not hold the derivative.
+Extended ArcTangent(Extended x) {
+#if defined(__x86_64__) || defined(__i386__)
+    Extended result;
+    asm("fpatan" : "=t"(result) : "0"(Extended{1}), "u"(x) : "st(1)");
+    return result;
+#else
+    return std::atan(x);
+#endif
+}
+
+} // namespace
+
 TDual DualArctan(const TDual& x) {
-    const Extended value = std::atan(x.value);
     const Extended square = x.value * x.value;
     Check(square);
-    const Extended derivative = x.derivative / (1 + square);
-    return {value, derivative};
+    // A constant's derivative stays +-0 exactly; it saves the division.
+    const Extended derivative = x.derivative == 0 ? x.derivative : x.derivative / (1 + square);
+    return {ArcTangent(x.value), derivative};
 }
 
 TDual DualArsinh(const TDual& x) {

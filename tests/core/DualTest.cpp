@@ -49,6 +49,8 @@ TEST(DualTest, FunctionsAtTheVariable) {
         {"ln", DualLn, 1, 0, 1},
         {"sqrt", DualSqrt, 1, 1, 0.5L},
         {"arctan", DualArctan, 1, Pi / 4, 0.5L},
+        {"arctan 3", DualArctan, 3, std::atan(3.0L), 0.1L},
+        {"arctan -0.25", DualArctan, -0.25L, std::atan(-0.25L), 1 / 1.0625L},
         {"abs", DualAbs, -3, 3, -1},
         {"sin", DualSin, 1, std::sin(1.0L), std::cos(1.0L)},
         {"cos", DualCos, 1, std::cos(1.0L), -std::sin(1.0L)},
