@@ -2,13 +2,12 @@
 
 namespace quillon {
 
-bool CalcPage::EnsureBuilt() {
-    if (!build_) return false;
+void CalcPage::EnsureBuilt() {
+    if (!build_) return;
     const std::function<void()> build = std::move(build_);
     build_ = nullptr;
     build();
     if (builtHandler_) builtHandler_(*this);
-    return true;
 }
 
 void CalcPage::setVisible(bool visible) {

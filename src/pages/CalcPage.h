@@ -34,9 +34,8 @@ public:
     // hidden) when it is first shown or EnsureBuilt() is called. Until then the page has no controls,
     // and only its fixed descriptions (captions, sizes, report name) may be asked for.
     enum class Build { Now, OnDemand };
-    // Makes the controls of a page built on demand, then runs the handler given for that. True when
-    // this call made them.
-    bool EnsureBuilt();
+    // Makes the controls of a page built on demand, then runs the handler given for that; once only.
+    void EnsureBuilt();
     bool IsBuilt() const { return !build_; }
     // What follows the building of a page built on demand: the window gives it its settings, texts
     // and start-up there.
