@@ -1,5 +1,6 @@
 // Formula text through the translator and the code runner, and the raw bytes as code: neither may
 // read outside the text or the stack, and a code that is not well formed must be refused as such.
+// The shortcut for plain formulas must give the general translator's code or error on every text.
 
 #include "FuzzSupport.h"
 
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 
 using namespace quillon;
@@ -21,5 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (std::isnan(result.value)) fuzz::Finding("NaN value without an invalid operation");
     });
     fuzz::ExpectOnlyDocumentedErrors([&] { RunCode(text, 0.5L); });
+    const auto outcome = [&text](std::string (*translate)(const std::string&)) {
+        try {
+            return translate(text);
+        } catch (const std::exception& e) {
+            return std::string("error: ") + e.what();
+        }
+    };
+    if (outcome(TranslateFormula) != outcome(TranslateFormulaByScanning))
+        fuzz::Finding("the shortcut and the general translator disagree");
     return 0;
 }

@@ -25,12 +25,12 @@ constexpr char PiCode = 'w';
 constexpr char VariableCode = 'x';
 constexpr char LiteralMark = '#';
 
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // The character mapping of NormalizeFormula.
-char Normalized(char c) {
+constexpr char Normalized(char c) {
     if (c == '.') return ',';
     if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
     if (c == '[') return '(';
@@ -38,7 +38,7 @@ char Normalized(char c) {
     return c;
 }
 
-bool IsOperator(char c) {
+constexpr bool IsOperator(char c) {
     return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
 }
 
@@ -128,18 +128,23 @@ constexpr bool NamesFitThePatterns() {
 }
 static_assert(NamesFitThePatterns(), "names test their first letter first, grouped, within 8 characters");
 
+// word: the atom's first eight characters, the first in the lowest byte; those past its end are 0,
+// which no name tests for.
+const FunctionName* FindFunction(std::uint64_t word) {
+    const unsigned first = static_cast<unsigned>(word & 0xFF) - 'a';
+    if (first >= 26) return nullptr;
+    const LetterRange range = NamesByFirstLetter[first];
+    for (unsigned i = range.begin; i < range.end; ++i)
+        if ((word & NamePatterns[i].mask) == NamePatterns[i].bits) return &FunctionNames[i];
+    return nullptr;
+}
+
 const FunctionName* FindFunction(std::string_view atom) {
-    const char first = atom[0];
-    if (first < 'a' || first > 'z') return nullptr;
-    // Characters past the atom's end read as 0, which no name tests for.
     std::uint64_t word = 0;
     const std::size_t known = std::min<std::size_t>(atom.size(), 8);
     for (std::size_t i = 0; i < known; ++i)
         word |= std::uint64_t{static_cast<unsigned char>(atom[i])} << (8 * i);
-    const LetterRange range = NamesByFirstLetter[static_cast<std::size_t>(first - 'a')];
-    for (unsigned i = range.begin; i < range.end; ++i)
-        if ((word & NamePatterns[i].mask) == NamePatterns[i].bits) return &FunctionNames[i];
-    return nullptr;
+    return FindFunction(word);
 }
 
 // The code grows in a buffer on the stack, so translating a formula allocates nothing but the
@@ -161,17 +166,6 @@ public:
     }
     std::string Text() const {
         return std::string(data_, size_);
-    }
-    void Clear() {
-        size_ = 0;
-    }
-    // Room for `count` more characters, to be written directly and then kept with Keep.
-    char* Room(std::size_t count) {
-        if (capacity_ - size_ < count) Grow(count);
-        return data_ + size_;
-    }
-    void Keep(const char* end) {
-        size_ = static_cast<std::size_t>(end - data_);
     }
 
 private:
@@ -364,208 +358,194 @@ private:
     bool hasMark_; // whether the text contains a "#" at all
 };
 
-// Plain formulas, the most common, in one pass with the usual precedences: the same code as the
-// Translator's, which splits each part at its last sum, else its last product, else its first power,
-// at several times the cost. Anything that is not plain (exponent literals, a sign after an operator,
-// unknown or misspelt names, juxtaposed operands, limits the Translator enforces) is left to the
-// Translator, from the beginning, so that its results and its errors stay exactly as they are.
-class QuickTranslator {
-public:
-    static constexpr std::size_t MaxLength = 200;
+// Plain formulas, the most common, in one pass over the raw text with the usual precedences. Read
+// from the right, the Translator's code of L op R (R's code, then L's, then op) is the ordinary postfix
+// code of the text read backwards, in which + - * / associate to the right and ^ to the left and a
+// function's name follows its argument: one operator stack makes it, with no tree and no copy of the
+// text. The mapping of NormalizeFormula and the dropping of blanks happen on the way. Anything that is
+// not plain (exponent literals, a sign after an operator, unknown or misspelt names, juxtaposed
+// operands, limits the Translator enforces) is left to the Translator, from the beginning, so that its
+// results and its errors stay exactly as they are.
+namespace plain {
 
-    explicit QuickTranslator(CodeBuffer& code) : code_(code) {}
+constexpr std::size_t MaxLength = 200;
+// A sign writes the most code per character of text: five.
+constexpr std::size_t MaxCode = 5 * MaxLength + 2;
+// Operators, signs and functions, each one level of the Translator's recursion: below its limit, it
+// cannot refuse the text as too deep.
+constexpr int MaxWeight = MaxNesting / 2;
 
-    // False, with nothing kept, for a text that is not plain; s is balanced and at most MaxLength long.
-    bool Translate(std::string_view s) {
-        s_ = s.data();
-        n_ = s.size();
-        const int root = Sum();
-        if (root < 0 || i_ != n_) return false;
-        // A sign writes the most code per character of text: five.
-        out_ = code_.Room(5 * n_ + 2);
-        int depth = 0;
-        if (!Emit(root, depth)) return false;
-        code_.Keep(out_);
-        return true;
+constexpr char Unplain = 0;   // a character left to the Translator
+constexpr char TextStart = 1; // read before the first character
+
+// Each character as the pass reads it: normalised, a blank, or Unplain.
+constexpr auto Characters = [] {
+    std::array<char, 256> map{};
+    for (int i = 0; i < 256; ++i) {
+        const char c = Normalized(static_cast<char>(i));
+        const bool taken = IsDigit(c) || (c >= 'a' && c <= 'z') || c == ',' || c == '(' || c == ')' ||
+                           IsOperator(c) || c == ' ';
+        map[static_cast<std::size_t>(i)] = taken ? c : Unplain;
     }
+    return map;
+}();
 
-private:
-    enum class Kind : unsigned char { Literal, Variable, Pi, Negated, Function, Operation };
-    struct Node {
-        Kind kind;
-        char code;               // the function's or operation's code
-        unsigned short a, b;     // operands (left, right), or the literal's start and length
+inline char Read(char c) {
+    return Characters[static_cast<unsigned char>(c)];
+}
+
+// The characters that may stand in a literal as the pass reads it: digits, commas, blanks.
+constexpr auto LiteralCharacters = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t i = 0; i < 256; ++i)
+        table[i] = IsDigit(Characters[i]) || Characters[i] == ',' || Characters[i] == ' ';
+    return table;
+}();
+
+// The operators' precedences, 0 for every other character.
+constexpr auto Precedences = [] {
+    std::array<unsigned char, 256> table{};
+    table['+'] = table['-'] = 1;
+    table['*'] = table['/'] = 2;
+    table['^'] = 3;
+    return table;
+}();
+
+inline int Precedence(char c) {
+    return Precedences[static_cast<unsigned char>(c)];
+}
+
+// Writes the code of text to out and returns its length, or 0 for a text that is not plain.
+std::size_t Translate(std::string_view text, char* const out) {
+    if (text.size() > MaxLength) return 0;
+    const char* const s = text.data();
+    std::size_t i = text.size(); // the characters before i are still to be read
+
+    // An open bracket (a closing one in the text): where its operators start on the stack, where the
+    // first term of its sum starts in the code (a leading sign's operand), where it closes in the text.
+    struct Group {
+        unsigned short operators, termStart, close;
     };
-    // Every character makes at most one node and a sign two.
-    static constexpr std::size_t MaxNodes = 2 * MaxLength + 2;
-    // Operators, signs and functions, each one level of the Translator's recursion: below its limit,
-    // it cannot refuse the text as too deep.
-    static constexpr int MaxWeight = MaxNesting / 2;
-    static constexpr int Fail = -1;
+    Group groups[MaxLength / 2 + 1];
+    int groupCount = 1;
+    groups[0] = {0, 0, 0};
+    char operators[MaxWeight + 1];
+    int stacked = 0;
+    int weight = 0;
+    int pushes = 0; // operands and signs, a bound on the depth the code needs
 
-    int Add(Kind kind, char code, std::size_t a, std::size_t b) {
-        nodes_[count_] = {kind, code, static_cast<unsigned short>(a), static_cast<unsigned short>(b)};
-        return count_++;
-    }
-
-    bool Weigh() {
-        return ++weight_ <= MaxWeight;
-    }
-
-    bool At(char c) const {
-        return i_ < n_ && s_[i_] == c;
-    }
-
-    // What may follow an operand: an operator, a closing bracket or the end.
-    bool Follows() const {
-        return i_ == n_ || IsOperator(s_[i_]) || s_[i_] == ')';
-    }
-
-    // A sign applies to the first term only: -a*b+c is (-(a*b))+c.
-    int Sum() {
-        char sign = 0;
-        if (At('+') || At('-')) {
-            sign = s_[i_++];
-            if (!Weigh()) return Fail;
+    char* o = out;
+    const auto position = [&] { return static_cast<unsigned short>(o - out); };
+    const auto next = [&]() -> char {
+        while (i > 0) {
+            const char c = Read(s[--i]);
+            if (c != ' ') return c;
         }
-        int left = Term();
-        if (left < 0) return Fail;
-        if (sign == '-') left = Add(Kind::Negated, 0, static_cast<std::size_t>(left), 0);
-        while (At('+') || At('-')) {
-            const char op = s_[i_++];
-            if (!Weigh()) return Fail;
-            const int right = Term();
-            if (right < 0) return Fail;
-            left = Add(Kind::Operation, op, static_cast<std::size_t>(left), static_cast<std::size_t>(right));
+        return TextStart;
+    };
+    const auto peek = [&]() -> char {
+        for (std::size_t j = i; j > 0;) {
+            const char c = Read(s[--j]);
+            if (c != ' ') return c;
         }
-        return left;
-    }
+        return TextStart;
+    };
 
-    int Term() {
-        int left = Power();
-        if (left < 0) return Fail;
-        while (At('*') || At('/')) {
-            const char op = s_[i_++];
-            if (!Weigh()) return Fail;
-            const int right = Power();
-            if (right < 0) return Fail;
-            left = Add(Kind::Operation, op, static_cast<std::size_t>(left), static_cast<std::size_t>(right));
+    for (;;) {
+        // An operand, from its end: a literal, x, pi, or the end of a bracket.
+        char c = next();
+        while (c == ')') {
+            if (groupCount == static_cast<int>(std::size(groups))) return 0;
+            groups[groupCount++] = {static_cast<unsigned short>(stacked), position(),
+                                    static_cast<unsigned short>(i)};
+            c = next();
         }
-        return left;
-    }
-
-    int Power() {
-        const int base = Primary();
-        if (base < 0 || !At('^')) return base;
-        ++i_;
-        if (!Weigh()) return Fail;
-        const int exponent = Power();
-        if (exponent < 0) return Fail;
-        return Add(Kind::Operation, '^', static_cast<std::size_t>(base), static_cast<std::size_t>(exponent));
-    }
-
-    int Primary() {
-        if (i_ == n_) return Fail;
-        const std::size_t start = i_;
-        const char c = s_[i_];
-        int node = Fail;
         if (IsDigit(c) || c == ',') {
-            while (i_ < n_ && (IsDigit(s_[i_]) || s_[i_] == ','))
-                ++i_;
-            node = Add(Kind::Literal, 0, start, i_ - start);
+            const std::size_t end = i + 1;
+            while (i > 0 && LiteralCharacters[static_cast<unsigned char>(s[i - 1])])
+                --i;
+            *o++ = LiteralMark;
+            for (std::size_t k = i; k < end; ++k)
+                if (const char d = Read(s[k]); d != ' ') *o++ = d;
+            *o++ = LiteralMark;
         } else if (c == 'x') {
-            ++i_;
-            node = Add(Kind::Variable, 0, 0, 0);
-        } else if (c == 'p') {
-            ++i_;
-            if (At('i')) ++i_;
-            node = Add(Kind::Pi, 0, 0, 0);
-        } else if (c == '(') {
-            ++i_;
-            node = Sum();
-            if (node < 0 || !At(')')) return Fail;
-            ++i_;
-        } else if (c >= 'a' && c <= 'z') {
-            node = Function();
+            *o++ = VariableCode;
+        } else if (c == 'p' || (c == 'i' && next() == 'p')) {
+            *o++ = PiCode;
+        } else {
+            return 0;
         }
-        return node >= 0 && Follows() ? node : Fail;
-    }
+        ++pushes;
 
-    // A name and its bracketed argument, taken only when the Translator would read the same name with
-    // the same argument.
-    int Function() {
-        const std::size_t start = i_;
-        while (i_ < n_ && s_[i_] >= 'a' && s_[i_] <= 'z')
-            ++i_;
-        if (!At('(')) return Fail;
-        const std::size_t open = i_;
-        std::size_t close = open;
-        for (int depth = 0;; ++close) {
-            if (s_[close] == '(') ++depth;
-            if (s_[close] == ')' && --depth == 0) break;
-        }
-        const FunctionName* name = FindFunction(std::string_view(s_ + start, close + 1 - start));
-        if (name == nullptr || static_cast<std::size_t>(name->prefix) != open + 1 - start || close == open + 1)
-            return Fail;
-        if (!Weigh()) return Fail;
-        i_ = open + 1;
-        const int argument = Sum();
-        if (argument < 0 || i_ != close) return Fail;
-        ++i_;
-        return Add(Kind::Function, name->code, static_cast<std::size_t>(argument), 0);
-    }
-
-    // The code of L op R is R's code, then L's, then op, as the Translator writes it. depth: the
-    // operands on the stack when the node's code runs; the Translator refuses a formula that needs more
-    // than the stack holds.
-    bool Emit(int index, int& depth) {
-        const Node& node = nodes_[static_cast<std::size_t>(index)];
-        switch (node.kind) {
-        case Kind::Literal:
-        case Kind::Variable:
-        case Kind::Pi:
-        case Kind::Negated:
-            if (depth >= MaxStack) return false;
-            ++depth;
-            if (node.kind == Kind::Literal) {
-                *out_++ = LiteralMark;
-                for (std::size_t k = node.a; k < std::size_t{node.a} + node.b; ++k)
-                    *out_++ = s_[k];
-                *out_++ = LiteralMark;
-            } else if (node.kind == Kind::Variable) {
-                *out_++ = VariableCode;
-            } else if (node.kind == Kind::Pi) {
-                *out_++ = PiCode;
+        // What may stand before an operand: an operator, a sign, the start of a bracket or of the text.
+        for (;;) {
+            c = next();
+            if (c == '(') {
+                if (groupCount == 1) return 0;
+                const Group& group = groups[--groupCount];
+                while (stacked > group.operators)
+                    *o++ = operators[--stacked];
+                // A name right before the bracket makes it the name's argument.
+                std::size_t start = i;
+                int letters = 0;
+                for (char d; start > 0 && (d = Read(s[start - 1]), (d >= 'a' && d <= 'z') || d == ' ');) {
+                    --start;
+                    letters += d != ' ';
+                }
+                if (letters > 0) {
+                    // The name is recognised by the first characters of name, argument and bracket.
+                    std::uint64_t word = 0;
+                    int known = 0;
+                    for (std::size_t k = start; k <= group.close && known < 8; ++k)
+                        if (const char d = Read(s[k]); d != ' ')
+                            word |= std::uint64_t{static_cast<unsigned char>(d)} << (8 * known++);
+                    const FunctionName* name = FindFunction(word);
+                    if (name == nullptr || name->prefix != letters + 1 || ++weight > MaxWeight) return 0;
+                    *o++ = name->code;
+                    i = start;
+                }
+            } else if (c == TextStart) {
+                if (groupCount != 1 || pushes > MaxStack) return 0;
+                while (stacked > 0)
+                    *o++ = operators[--stacked];
+                return static_cast<std::size_t>(o - out);
+            } else if (Precedence(c) == 0) {
+                return 0;
+            } else if (const char before = Precedence(c) == 1 ? peek() : '\0';
+                       before == '(' || before == TextStart) {
+                // A sign applies to the first term only: -a*b+c is (-(a*b))+c, and its code is -1's,
+                // then the term's, then *.
+                if (++weight > MaxWeight) return 0;
+                const Group& group = groups[groupCount - 1];
+                while (stacked > group.operators && Precedence(operators[stacked - 1]) >= 2)
+                    *o++ = operators[--stacked];
+                if (c == '-') {
+                    ++pushes;
+                    char* const term = out + group.termStart;
+                    std::memmove(term + 4, term, static_cast<std::size_t>(o - term));
+                    std::memcpy(term, "#-1#", 4);
+                    o += 4;
+                    *o++ = '*';
+                }
             } else {
-                for (const char c : {LiteralMark, '-', '1', LiteralMark})
-                    *out_++ = c;
-                if (!Emit(node.a, depth)) return false;
-                *out_++ = '*';
-                --depth;
+                break;
             }
-            return true;
-        case Kind::Function:
-            if (!Emit(node.a, depth)) return false;
-            *out_++ = node.code;
-            return true;
-        case Kind::Operation:
-            if (!Emit(node.b, depth) || !Emit(node.a, depth)) return false;
-            *out_++ = node.code;
-            --depth;
-            return true;
         }
-        return false;
-    }
 
-    CodeBuffer& code_;
-    char* out_ = nullptr;
-    const char* s_ = nullptr;
-    std::size_t n_ = 0;
-    std::size_t i_ = 0;
-    int weight_ = 0;
-    int count_ = 0;
-    Node nodes_[MaxNodes];
-};
+        // A binary operator.
+        if (++weight > MaxWeight) return 0;
+        Group& group = groups[groupCount - 1];
+        const int precedence = Precedence(c);
+        // Read backwards, ^ associates to the left: it takes an earlier ^ off the stack.
+        const int popped = precedence == 3 ? 3 : precedence + 1;
+        while (stacked > group.operators && Precedence(operators[stacked - 1]) >= popped)
+            *o++ = operators[--stacked];
+        operators[stacked++] = c;
+        if (precedence == 1) group.termStart = position();
+    }
+}
+
+} // namespace plain
 
 // Literals are converted independently of the C locale (the GUI toolkit sets it from the environment).
 // Up to 19 significant digits and a decimal exponent up to 27 convert exactly with one rounding: the
@@ -679,6 +659,10 @@ namespace {
 
 // shortcut: whether plain formulas may take the one-pass translator.
 std::string Translated(const std::string& text, bool shortcut) {
+    if (shortcut) {
+        char code[plain::MaxCode];
+        if (const std::size_t length = plain::Translate(text, code)) return std::string(code, length);
+    }
     if (text.size() > MaxTextLength) throw FormulaError(FormulaErrorKind::TooLong);
 
     // Blanks go, the rest is normalised in the same pass; short texts need no allocation.
@@ -709,9 +693,7 @@ std::string Translated(const std::string& text, bool shortcut) {
     if (n == 0) throw FormulaError(FormulaErrorKind::Empty);
 
     CodeBuffer code;
-    const bool plain = shortcut && balanced && depth == 0 && !hasMark;
-    if (!(plain && n <= QuickTranslator::MaxLength && QuickTranslator(code).Translate(std::string_view(s, n))))
-        Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
+    Translator(code, hasMark).Translate(std::string_view(s, n), 0, 0, balanced && depth == 0);
     return code.Text();
 }
 
@@ -748,7 +730,8 @@ TDual RunCode(const std::string& code, Extended x) {
             // Plain integers, the most common literals, convert on the way to the closing mark.
             std::uint64_t whole = 0;
             const char* digit = p;
-            while (digit < end && IsDigit(*digit) && digit - p < 19)
+            const char* const digitsEnd = end - p > 19 ? p + 19 : end; // 19 digits fit 64 bits
+            while (digit < digitsEnd && IsDigit(*digit))
                 whole = whole * 10 + static_cast<unsigned>(*digit++ - '0');
             if (digit != p && digit < end && *digit == LiteralMark) {
                 push(MakeConstant(static_cast<Extended>(whole)));

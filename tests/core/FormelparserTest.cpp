@@ -46,13 +46,39 @@ TEST(FormelparserTest, TheShortcutForPlainFormulasAgreesWithTheGeneralTranslator
         }
     };
     std::uint64_t state = 20261209;
+    const auto draw = [&state](std::uint64_t n) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (state >> 33) % n;
+    };
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         const int count = 1 + static_cast<int>(state % 12);
-        for (int k = 0; k < count; ++k) {
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            text += pieces[(state >> 33) % (sizeof pieces / sizeof pieces[0])];
+        for (int k = 0; k < count; ++k)
+            text += pieces[draw(sizeof pieces / sizeof pieces[0])];
+        SCOPED_TRACE(text);
+        ASSERT_EQ(outcome(TranslateFormula, text), outcome(TranslateFormulaByScanning, text));
+    }
+    // Formulas that are mostly well formed, which the shortcut takes, in every spelling the mapping
+    // allows: the order of operands and operators in its code is where it can go wrong.
+    const char* const atoms[] = {"1", "23", "4.5", ",5", "x", "X", "pi", "P I", "p", "1e-3", "2 0"};
+    const char* const names[] = {"sin", "COS", "s qrt", "ln", "arctan", "cxs", "exp", "e", "xsin", "abc"};
+    const auto formula = [&](const auto& self, int depth, bool first) -> std::string {
+        std::string sign = first && draw(5) == 0 ? (draw(2) ? "-" : "+") : "";
+        switch (depth <= 0 ? draw(2) : draw(7)) {
+        case 0:
+            return sign + atoms[draw(sizeof atoms / sizeof atoms[0])];
+        case 1:
+            return sign + (draw(2) ? "(" : "[") + self(self, depth - 1, true) + (draw(2) ? ")" : "]");
+        case 2:
+            return sign + names[draw(sizeof names / sizeof names[0])] + "(" + self(self, depth - 1, true) +
+                   ")";
+        default:
+            return sign + self(self, depth - 1, false) + (draw(4) ? "" : " ") + "+-*/^"[draw(5)] +
+                   self(self, depth - 1, draw(20) == 0);
         }
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = formula(formula, 1 + static_cast<int>(draw(5)), true);
         SCOPED_TRACE(text);
         ASSERT_EQ(outcome(TranslateFormula, text), outcome(TranslateFormulaByScanning, text));
     }
