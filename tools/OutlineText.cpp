@@ -4,12 +4,19 @@
 // program a path fill instead, and a picture looks the same whatever fonts the user's machine has.
 // The outlines are what Qt's renderer itself would draw: each text element is rendered into a paint
 // engine that records the filled paths. Other elements are copied unchanged.
-// Usage: OutlineText TARGET_FOLDER SOURCE.svg...
+// Each outlined picture is also drawn as the program would draw it, at its own size at 1x and 2x or at
+// the pixel sizes given after the file name, into images/NAME@WIDTHxHEIGHT: the width and the height
+// as two native 32-bit numbers, then the premultiplied ARGB32 pixels row by row. The program takes
+// those for a picture of that many pixels and so needs no SVG parsing at start-up. The resource list
+// is copied with these files added.
+// Usage: OutlineText TARGET_FOLDER SOURCE.qrc SOURCE.svg[=WxH,WxH...]...
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QList>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -18,7 +25,9 @@
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -127,7 +136,31 @@ bool Outline(const QByteArray& root, const QByteArray& element, QSize size, QPai
     return !device.engine.unexpected && !outline.isEmpty();
 }
 
-bool Convert(const QString& source, const QDir& target) {
+// Writes the picture drawn at `size` pixels and adds its entry to the resource list.
+bool WriteDrawn(const QByteArray& svg, const QDir& target, const QString& name, QSize size,
+                QString& entries) {
+    QSvgRenderer renderer(svg);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    const std::uint32_t header[2] = {std::uint32_t(image.width()), std::uint32_t(image.height())};
+    QByteArray data(reinterpret_cast<const char*>(header), sizeof header);
+    for (int y = 0; y < image.height(); ++y)
+        data.append(reinterpret_cast<const char*>(image.constScanLine(y)), qsizetype(image.width()) * 4);
+    const QString drawn = QStringLiteral("%1@%2x%3").arg(name).arg(size.width()).arg(size.height());
+    QFile file(target.filePath(QStringLiteral("images/") + drawn));
+    if (!renderer.isValid() || !file.open(QIODevice::WriteOnly) || file.write(data) < 0 || !file.flush()) {
+        std::fprintf(stderr, "OutlineText: cannot draw %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    entries += QStringLiteral("    <file alias=\"%1\">images/%1</file>\n").arg(drawn);
+    return true;
+}
+
+bool Convert(const QString& source, const QList<QSize>& sizes, const QDir& target, QString& entries) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "OutlineText: cannot read %s\n", qPrintable(source));
@@ -163,10 +196,28 @@ bool Convert(const QString& source, const QDir& target) {
     }
     out += text.mid(copied);
 
-    QFile file(target.filePath(QFileInfo(source).fileName()));
+    QFile file(target.filePath(QStringLiteral("images/") + QFileInfo(source).fileName()));
     if (!file.open(QIODevice::WriteOnly) || file.write(out.toUtf8()) < 0 || !file.flush()) {
         std::fprintf(stderr, "OutlineText: cannot write %s\n", qPrintable(file.fileName()));
         return false;
+    }
+    const QString name = QFileInfo(source).completeBaseName();
+    for (const QSize drawn : sizes.isEmpty() ? QList<QSize>{size, size * 2} : sizes)
+        if (!WriteDrawn(out.toUtf8(), target, name, drawn, entries)) return false;
+    return true;
+}
+
+// "SOURCE.svg" or "SOURCE.svg=16x16,32x32": the file and the pixel sizes to draw it at.
+bool ReadArgument(const QString& argument, QString& source, QList<QSize>& sizes) {
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    source = argument.left(equals);
+    if (equals < 0) return true;
+    for (const QString& size : argument.mid(equals + 1).split(QLatin1Char(','))) {
+        const QStringList parts = size.split(QLatin1Char('x'));
+        bool wide = false, high = false;
+        if (parts.size() != 2) return false;
+        sizes.append(QSize(parts[0].toInt(&wide), parts[1].toInt(&high)));
+        if (!wide || !high || sizes.back().isEmpty()) return false;
     }
     return true;
 }
@@ -174,19 +225,38 @@ bool Convert(const QString& source, const QDir& target) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s TARGET_FOLDER SOURCE.svg...\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s TARGET_FOLDER SOURCE.qrc SOURCE.svg[=WxH,WxH...]...\n", argv[0]);
         return 2;
     }
     // Fonts need a platform; a build has no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir target(QString::fromLocal8Bit(argv[1]));
-    if (!target.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "OutlineText: cannot make %s\n", argv[1]);
+    if (!target.mkpath(QStringLiteral("images"))) {
+        std::fprintf(stderr, "OutlineText: cannot make %s/images\n", argv[1]);
         return 1;
     }
-    for (int i = 2; i < argc; ++i)
-        if (!Convert(QString::fromLocal8Bit(argv[i]), target)) return 1;
+    QString entries;
+    for (int i = 3; i < argc; ++i) {
+        QString source;
+        QList<QSize> sizes;
+        if (!ReadArgument(QString::fromLocal8Bit(argv[i]), source, sizes)) {
+            std::fprintf(stderr, "OutlineText: cannot read the sizes in %s\n", argv[i]);
+            return 2;
+        }
+        if (!Convert(source, sizes, target, entries)) return 1;
+    }
+
+    QFile list(QString::fromLocal8Bit(argv[2]));
+    QFile copy(target.filePath(QStringLiteral("quillon.qrc")));
+    QString text;
+    if (list.open(QIODevice::ReadOnly)) text = QString::fromUtf8(list.readAll());
+    const qsizetype end = text.lastIndexOf(QStringLiteral("</qresource>"));
+    if (end < 0 || !copy.open(QIODevice::WriteOnly) || copy.write(text.insert(end, entries).toUtf8()) < 0 ||
+        !copy.flush()) {
+        std::fprintf(stderr, "OutlineText: cannot copy the resource list %s\n", argv[2]);
+        return 1;
+    }
     return 0;
 }

@@ -38,6 +38,8 @@ public:
         const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
         const auto cached = cache_.constFind(key);
         if (cached != cache_.constEnd()) return *cached;
+        if (QPixmap drawn = PredrawnPicture(QFileInfo(file_).fileName(), size); !drawn.isNull())
+            return *cache_.insert(key, std::move(drawn));
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {

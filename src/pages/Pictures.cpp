@@ -5,11 +5,16 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QWidget>
+
+#include <cstdint>
+#include <cstring>
 
 // Q_INIT_RESOURCE declares a function of the global namespace, so it cannot be used inside ours.
 static void InitQuillonResources() {
@@ -27,13 +32,16 @@ namespace {
 
 // The pictures' ink is a dark blue that suits a light window. Under a dark colour scheme it would vanish,
 // so there the ink takes the palette's text colour; coloured marks keep their colours.
+bool InkAsDrawn() {
+    return QGuiApplication::palette().color(QPalette::WindowText).lightness() < 128;
+}
+
 QByteArray InkedSvg(const QString& name) {
     QFile file(QStringLiteral(":/") + name);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QByteArray svg = file.readAll();
-    const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
-    if (text.lightness() < 128) return svg;
-    const QByteArray ink = text.name().toLatin1();
+    if (InkAsDrawn()) return svg;
+    const QByteArray ink = QGuiApplication::palette().color(QPalette::WindowText).name().toLatin1();
     for (const char* dark : {"#202060", "#202020", "#404040"})
         svg.replace(dark, ink);
     return svg;
@@ -41,8 +49,35 @@ QByteArray InkedSvg(const QString& name) {
 
 } // namespace
 
+QPixmap PredrawnPicture(const QString& name, QSize pixels) {
+    InitResources();
+    const QResource resource(QStringLiteral(":/%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height()));
+    if (!resource.isValid()) return {};
+    const QByteArray data = resource.uncompressedData();
+    std::uint32_t header[2];
+    if (static_cast<std::size_t>(data.size()) < sizeof header) return {};
+    std::memcpy(header, data.constData(), sizeof header);
+    const std::size_t row = std::size_t{header[0]} * 4;
+    if (QSize(static_cast<int>(header[0]), static_cast<int>(header[1])) != pixels ||
+        static_cast<std::size_t>(data.size()) != sizeof header + row * header[1])
+        return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    const char* pixel = data.constData() + sizeof header;
+    for (int y = 0; y < pixels.height(); ++y, pixel += row)
+        std::memcpy(image.scanLine(y), pixel, row);
+    // As drawn, a picture without transparent pixels stays in the format with alpha.
+    return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
+}
+
 QPixmap ResourcePixmap(const QString& name, QSize size, qreal devicePixelRatio) {
     InitResources();
+    if (InkAsDrawn()) {
+        QPixmap pixmap = PredrawnPicture(name, size * devicePixelRatio);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(devicePixelRatio);
+            return pixmap;
+        }
+    }
     QSvgRenderer renderer(InkedSvg(name));
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);

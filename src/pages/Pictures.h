@@ -19,6 +19,10 @@ void InitResources();
 // transparent when there is no such picture.
 QPixmap ResourcePixmap(const QString& name, QSize size, qreal devicePixelRatio);
 
+// The resource picture as the build drew it, `pixels` in size, in its own ink; null where the build
+// drew it at other sizes only. The same pixels as drawing the SVG into an image of that size.
+QPixmap PredrawnPicture(const QString& name, QSize pixels);
+
 // Shows the resource picture in `label` at its present size, drawn when the label is first shown; until
 // then a later call replaces it.
 void SetPicture(QLabel* label, const QString& name);

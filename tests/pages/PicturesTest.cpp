@@ -55,8 +55,26 @@ TEST(PicturesTest, OutlinedPicturesLookLikeTheirSources) {
             }
             EXPECT_LT(double(sum) / (4.0 * a.width() * a.height()), 0.5) << "at " << scale << "x";
             EXPECT_LE(worst, 64) << "at " << scale << "x";
+            // What the build drew is what drawing the program's SVG gives, pixel for pixel.
+            if (file != QStringLiteral("ProgramIcon.svg")) {
+                EXPECT_EQ(PredrawnPicture(file.chopped(4), b.size()).toImage(), b) << "at " << scale << "x";
+            }
         }
     }
+    // The program's icon, drawn by the build at the sizes the window system asks for, as its icon
+    // engine would draw it.
+    QSvgRenderer icon(QStringLiteral(":/ProgramIcon"));
+    for (const int side : {16, 32, 48, 64, 96, 128}) {
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            icon.render(&painter, QRectF(0, 0, side, side));
+        }
+        EXPECT_EQ(PredrawnPicture(QStringLiteral("ProgramIcon"), QSize(side, side)).toImage(), image) << side;
+    }
+    EXPECT_TRUE(PredrawnPicture(QStringLiteral("V_a"), QSize(65, 24)).isNull());
 }
 
 // Pictures are drawn when their control is first shown; what is then on the screen must be what
