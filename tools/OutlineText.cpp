@@ -27,7 +27,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -137,9 +136,8 @@ bool Outline(const QByteArray& root, const QByteArray& element, QSize size, QPai
 }
 
 // Writes the picture drawn at `size` pixels and adds its entry to the resource list.
-bool WriteDrawn(const QByteArray& svg, const QDir& target, const QString& name, QSize size,
+bool WriteDrawn(QSvgRenderer& renderer, const QDir& target, const QString& name, QSize size,
                 QString& entries) {
-    QSvgRenderer renderer(svg);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -201,9 +199,10 @@ bool Convert(const QString& source, const QList<QSize>& sizes, const QDir& targe
         std::fprintf(stderr, "OutlineText: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
+    QSvgRenderer outlined(out.toUtf8());
     const QString name = QFileInfo(source).completeBaseName();
     for (const QSize drawn : sizes.isEmpty() ? QList<QSize>{size, size * 2} : sizes)
-        if (!WriteDrawn(out.toUtf8(), target, name, drawn, entries)) return false;
+        if (!WriteDrawn(outlined, target, name, drawn, entries)) return false;
     return true;
 }
 
