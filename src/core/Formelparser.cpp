@@ -443,12 +443,11 @@ std::size_t Translate(std::string_view text, char* const out) {
         }
         return TextStart;
     };
-    const auto peek = [&]() -> char {
-        for (std::size_t j = i; j > 0;) {
-            const char c = Read(s[--j]);
-            if (c != ' ') return c;
-        }
-        return TextStart;
+    const auto peek = [&] {
+        const std::size_t kept = i;
+        const char c = next();
+        i = kept;
+        return c;
     };
 
     for (;;) {
